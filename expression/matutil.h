@@ -1,0 +1,42 @@
+#pragma once
+// Helpers shared by every window around formulas and numbers.
+
+#include <array>
+#include <string>
+
+#include "expression/parsor.h"
+
+// Rewrites school notation (2x, x², v( ), e( ), pi, k) into the compiler's syntax.
+std::string NormaliseFormula(const std::string& text);
+
+// The program's one float-to-text conversion: 15 significant digits, '.' as separator.
+std::string FloatToStr(long double value);
+// value rounded to a multiple of 10^-decimals, ties to even, in double precision.
+long double RoundTo(long double value, int decimals);
+
+// A typed number, which may be a constant expression such as pi/2.
+long double NumberReader(const std::string& text);
+// A stored (already normalised) formula at x.
+long double FormulaValue(const std::string& formula, long double x);
+// Forward difference with step 1e-9.
+long double DerivativeValue(const std::string& formula, long double x);
+long double SlopeAt(TExpress& compiled, long double x);
+
+struct ZeroList {
+    int count = 0;
+    std::array<long double, 100> values{};
+};
+ZeroList FindZeros(const std::string& formula, long double lower, long double upper,
+                   long double step);
+
+struct SpaceVector {
+    long double x = 0, y = 0, z = 0;
+};
+SpaceVector CrossProduct(const SpaceVector& u, const SpaceVector& v);
+long double VectorLength(const SpaceVector& u);
+long double PointDistance(long double x1, long double y1, long double x2, long double y2);
+
+// Code of the first character (1..254); 255 for an empty text or a code of 0 or 255.
+int LetterCode(const std::string& text);
+// Busy-waits for that much wall-clock time.
+void WaitSeconds(long double seconds);

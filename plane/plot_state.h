@@ -1,0 +1,55 @@
+#pragma once
+// The state every window of the plane graph shares. There is no notification:
+// a window that changes what is drawn repaints the graph window itself.
+
+#include <array>
+#include <string>
+
+#include "platform/colour.h"
+
+struct TPlotFrame {
+    long double xmin = -10, xmax = 10, ymin = -10, ymax = 10;
+    long double graduex = 1, graduey = 1;
+    // Derived from the bounds and the graph window's size by deriveFrom().
+    long double pixelx = 0, pixely = 0;
+    int originx = 0, originy = 0;
+
+    void deriveFrom(int width, int height);
+    // World to pixel and back, by truncation toward zero.
+    int column(long double x) const;
+    int row(long double y) const;
+    long double worldX(long double column) const;
+    long double worldY(long double row) const;
+    bool inside(long double x, long double y) const;  // strict, on both axes
+};
+
+struct TDomain {
+    long double lo = -10, hi = 10;
+    bool restricted = false;
+    bool contains(long double x) const { return !restricted || (x >= lo && x <= hi); }
+};
+
+struct TCurveSlot {
+    std::string formula;  // normalised text of a validated formula; empty = undefined
+    std::string name;     // "f", "g", "h", "i" for slots 1..4
+    TColor colour = clBlack;
+    TDomain domain;
+};
+
+inline constexpr int CurveSlotCount = 6;
+
+extern TPlotFrame PlotFrame;
+extern std::array<TCurveSlot, CurveSlotCount> CurveSlot;
+extern int GraphKind;   // 0 none, 1 function of x, 2 animation, 3 parametric, 4 polar, 5 cartesian
+extern int PlotMode;    // 0..16, the graph window's interaction mode
+extern int SelectedSlot;
+extern int SecondSlot;
+extern int ModeCursor;  // a Qt::CursorShape or a cursor-table number (5..14)
+extern bool Painting;
+extern bool AnimationRunning;
+extern bool IntroRunning;
+extern bool SpaceViewBuilt;
+extern std::string AppFolder;
+
+// The colours every graph-kind switch gives back to the slots.
+void resetCurveColours();

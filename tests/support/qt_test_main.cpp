@@ -1,0 +1,12 @@
+#include <QApplication>
+#include <cstdlib>
+
+#include <gtest/gtest.h>
+
+// Widget tests never need a display.
+int main(int argc, char** argv) {
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
