@@ -1,0 +1,19 @@
+#pragma once
+// What the mouse, the keyboard and the parameter slider do in the graph
+// window, according to PlotMode. The graph window forwards its events here.
+
+class Tgrafzone;
+
+enum class MouseButtonKind { None = 0, Left = 1, Right = 2 };
+
+void graphMouseDown(Tgrafzone& graph, MouseButtonKind button, int x, int y);
+void graphMouseMove(Tgrafzone& graph, int x, int y);
+void graphMouseUp(Tgrafzone& graph);
+void graphKeyPress(Tgrafzone& graph, int key);
+void graphSliderChange(Tgrafzone& graph);
+
+// Mode changes shared by the main menu and the graph window's pop-up menu.
+void enterNeutralMode(Tgrafzone& graph);
+void enterMoveMode(Tgrafzone& graph);
+void enterZoomMode(Tgrafzone& graph);
+void enterBrowseMode(Tgrafzone& graph);

@@ -1,0 +1,132 @@
+#include "platform/canvas.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPen>
+#include <algorithm>
+
+namespace {
+
+// Coordinates far outside the picture are clipped anyway; keeping them within a
+// sane range spares the rasteriser from overflowing on huge values.
+constexpr int CoordinateLimit = 1 << 24;
+
+int clampCoordinate(int value) { return std::clamp(value, -CoordinateLimit, CoordinateLimit); }
+
+QPoint clamped(int x, int y) { return QPoint(clampCoordinate(x), clampCoordinate(y)); }
+
+}  // namespace
+
+Canvas::Canvas(QImage& image) : image_(image) {
+    font_.setFamily("Comics sans Ms");
+    font_.setPointSize(10);
+}
+
+void Canvas::setPen(TColor colour, int width) {
+    penColour_ = colour;
+    penWidth_ = width;
+}
+
+void Canvas::setBrushColour(TColor colour) {
+    brushColour_ = colour;
+    brushClear_ = false;
+}
+
+QPen Canvas::qtPen() const {
+    if (penWidth_ <= 1) {
+        // A one-pixel line that leaves out its last pixel, as the original's lines did.
+        QPen pen(toQColor(penColour_), 0);
+        pen.setCapStyle(Qt::FlatCap);
+        return pen;
+    }
+    QPen pen(toQColor(penColour_), penWidth_);
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    return pen;
+}
+
+void Canvas::strokeLine(QPainter& painter, QPoint from, QPoint to) const {
+    if (from == to) return;
+    painter.drawLine(from, to);
+}
+
+void Canvas::moveTo(int x, int y) { penPosition_ = clamped(x, y); }
+
+void Canvas::lineTo(int x, int y) {
+    const QPoint target = clamped(x, y);
+    QPainter painter(&image_);
+    painter.setPen(qtPen());
+    strokeLine(painter, penPosition_, target);
+    penPosition_ = target;
+}
+
+void Canvas::line(int x1, int y1, int x2, int y2) {
+    moveTo(x1, y1);
+    lineTo(x2, y2);
+}
+
+void Canvas::polyline(const std::vector<QPoint>& points) {
+    if (points.empty()) return;
+    QPainter painter(&image_);
+    painter.setPen(qtPen());
+    for (std::size_t i = 1; i < points.size(); ++i)
+        strokeLine(painter, clamped(points[i - 1].x(), points[i - 1].y()),
+                   clamped(points[i].x(), points[i].y()));
+    penPosition_ = clamped(points.back().x(), points.back().y());
+}
+
+void Canvas::ellipse(int x1, int y1, int x2, int y2) {
+    const int left = clampCoordinate(std::min(x1, x2)), right = clampCoordinate(std::max(x1, x2));
+    const int top = clampCoordinate(std::min(y1, y2)), bottom = clampCoordinate(std::max(y1, y2));
+    QPainter painter(&image_);
+    painter.setPen(qtPen());
+    if (brushClear_) painter.setBrush(Qt::NoBrush);
+    else painter.setBrush(toQColor(brushColour_));
+    painter.drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
+}
+
+void Canvas::rectangle(int x1, int y1, int x2, int y2) {
+    const int left = clampCoordinate(std::min(x1, x2)), right = clampCoordinate(std::max(x1, x2));
+    const int top = clampCoordinate(std::min(y1, y2)), bottom = clampCoordinate(std::max(y1, y2));
+    QPainter painter(&image_);
+    painter.setPen(qtPen());
+    if (brushClear_) painter.setBrush(Qt::NoBrush);
+    else painter.setBrush(toQColor(brushColour_));
+    painter.drawRect(QRect(left, top, right - left - 1, bottom - top - 1));
+}
+
+void Canvas::textOut(int x, int y, const QString& text) {
+    QPainter painter(&image_);
+    painter.setFont(font_);
+    painter.setPen(toQColor(fontColour_));
+    const QFontMetrics metrics(font_, &image_);
+    painter.drawText(clamped(x, y + metrics.ascent()), text);
+}
+
+int Canvas::textWidth(const QString& text) const {
+    return QFontMetrics(font_, &image_).horizontalAdvance(text);
+}
+
+int Canvas::textHeight(const QString&) const { return QFontMetrics(font_, &image_).height(); }
+
+void Canvas::fill(TColor colour) { image_.fill(toQColor(colour)); }
+
+void Canvas::fillRect(int x1, int y1, int x2, int y2, TColor colour) {
+    QPainter painter(&image_);
+    painter.fillRect(QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)), toQColor(colour));
+}
+
+void Canvas::draw(int x, int y, const QImage& source) {
+    QPainter painter(&image_);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(x, y, source);
+}
+
+TColor Canvas::pixel(int x, int y) const {
+    if (!image_.valid(x, y)) return clWhite;
+    return fromQColor(image_.pixelColor(x, y));
+}
+
+void Canvas::setPixel(int x, int y, TColor colour) {
+    if (image_.valid(x, y)) image_.setPixelColor(x, y, toQColor(colour));
+}

@@ -1,0 +1,67 @@
+#pragma once
+// Immediate-mode drawing with the pixel rules the program was designed for:
+// integer pen widths (0 and 1 both mean one pixel), lines that stop one pixel
+// short of their end point, ellipses given by their corner pixels, text placed
+// by its top-left corner, a clear brush unless one is chosen, and a pen
+// position for moveTo / lineTo.
+
+#include <QFont>
+#include <QImage>
+#include <QPoint>
+#include <QString>
+#include <vector>
+
+#include "platform/colour.h"
+
+class Canvas {
+public:
+    explicit Canvas(QImage& image);
+
+    QImage& image() { return image_; }
+    int width() const { return image_.width(); }
+    int height() const { return image_.height(); }
+
+    void setPenColour(TColor colour) { penColour_ = colour; }
+    void setPenWidth(int width) { penWidth_ = width; }
+    void setPen(TColor colour, int width);
+    TColor penColour() const { return penColour_; }
+    int penWidth() const { return penWidth_; }
+
+    void setBrushColour(TColor colour);
+    void setBrushClear() { brushClear_ = true; }
+
+    void setFontName(const QString& family) { font_.setFamily(family); }
+    void setFontSize(int points) { font_.setPointSize(points); }
+    void setFontColour(TColor colour) { fontColour_ = colour; }
+    const QFont& font() const { return font_; }
+
+    void moveTo(int x, int y);
+    void lineTo(int x, int y);
+    void line(int x1, int y1, int x2, int y2);
+    void polyline(const std::vector<QPoint>& points);
+    // Corners may come in any order; the outline fits inside them, right and bottom excluded.
+    void ellipse(int x1, int y1, int x2, int y2);
+    void rectangle(int x1, int y1, int x2, int y2);
+    void textOut(int x, int y, const QString& text);
+    int textWidth(const QString& text) const;
+    int textHeight(const QString& text) const;
+
+    void fill(TColor colour);
+    void fillRect(int x1, int y1, int x2, int y2, TColor colour);
+    void draw(int x, int y, const QImage& source);
+    TColor pixel(int x, int y) const;
+    void setPixel(int x, int y, TColor colour);
+
+private:
+    QPen qtPen() const;
+    void strokeLine(QPainter& painter, QPoint from, QPoint to) const;
+
+    QImage& image_;
+    TColor penColour_ = clBlack;
+    int penWidth_ = 1;
+    TColor brushColour_ = clWhite;
+    bool brushClear_ = true;
+    QFont font_;
+    TColor fontColour_ = clBlack;
+    QPoint penPosition_;
+};
