@@ -6,6 +6,12 @@ class Tgrafzone;
 
 enum class MouseButtonKind { None = 0, Left = 1, Right = 2 };
 
+// Pointer state between button down and button up.
+extern int MouseButton;   // 0 none, 1 left, 2 right
+extern int DragStartX;    // pixel of the button down, then the last one used; -1 when up
+extern int DragStartY;
+extern int DraggedPoint;  // point slot being dragged, 0 when none
+
 void graphMouseDown(Tgrafzone& graph, MouseButtonKind button, int x, int y);
 void graphMouseMove(Tgrafzone& graph, int x, int y);
 void graphMouseUp(Tgrafzone& graph);
