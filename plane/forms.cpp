@@ -1,5 +1,26 @@
 #include "plane/forms.h"
 
+#include <QPointer>
+#include <QWidget>
+#include <map>
+#include <string>
+
+namespace {
+
+std::map<std::string, QPointer<QWidget>>& formsByName() {
+    static std::map<std::string, QPointer<QWidget>> forms;
+    return forms;
+}
+
+}  // namespace
+
+void registerForm(const char* className, QWidget* window) { formsByName()[className] = window; }
+
+QWidget* findForm(const char* className) {
+    const auto found = formsByName().find(className);
+    return found == formsByName().end() ? nullptr : found->second.data();
+}
+
 TFormparent* Formparent = nullptr;
 Tgrafzone* grafzone = nullptr;
 Treperezone* reperezone = nullptr;
@@ -79,6 +100,7 @@ Tinterdroite* interdroite = nullptr;
 Tgrafgl* grafgl = nullptr;
 
 void clearForms() {
+    formsByName().clear();
     Formparent = nullptr;
     grafzone = nullptr;
     reperezone = nullptr;

@@ -161,3 +161,10 @@ extern Tgrafgl* grafgl;
 
 // Forgets every window (the windows themselves are owned by Qt).
 void clearForms();
+
+// The same windows by class name ("Tzerozone"), for the code that treats them
+// alike: the reset hides them, the layout places them, the menu shows them.
+class QWidget;
+void registerForm(const char* className, QWidget* window);
+// Null while no window of that class was registered.
+QWidget* findForm(const char* className);

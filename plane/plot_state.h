@@ -44,7 +44,7 @@ extern int GraphKind;   // 0 none, 1 function of x, 2 animation, 3 parametric, 4
 extern int PlotMode;    // 0..16, the graph window's interaction mode
 extern int SelectedSlot;
 extern int SecondSlot;
-extern int ModeCursor;  // a Qt::CursorShape or a cursor-table number (5..14)
+extern int ModeCursor;  // a cursor number of platform/cursors.h: crDefault, crSizeWE, ... or 5..14
 extern bool Painting;
 extern bool AnimationRunning;
 extern bool IntroRunning;
