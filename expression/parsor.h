@@ -4,6 +4,7 @@
 
 #include <array>
 #include <limits>
+#include <memory>
 #include <string>
 
 static_assert(std::numeric_limits<long double>::digits == 64,
@@ -36,5 +37,5 @@ private:
     struct CompiledFormula;
     std::string expression_ = "x";
     bool syntaxError_ = false;
-    CompiledFormula* compiled_ = nullptr;
+    std::unique_ptr<CompiledFormula> compiled_;   // none: Evaluate gives 1
 };
