@@ -3,6 +3,9 @@
 // window's construit() copies the back buffer first, then calls these in order
 // around its own steps (sequence, slider, variations).
 
+#include <vector>
+
+#include "constructions/construction_geometry.h"
 #include "platform/canvas.h"
 
 struct ConstructionStyle {
@@ -21,3 +24,10 @@ void drawPointsAndLines(Canvas& window, Canvas& offscreen, const ConstructionSty
 void drawPolygons(Canvas& window);
 // Line with a two-stroke head at its end, in pixels, with the canvas's pen.
 void DrawArrow(Canvas& canvas, int x1, int y1, int x2, int y2);
+// Draws a Bezier curve through 3n+1 control points as connected lines (the
+// only drawing mode the constructions use). Shows a message and draws nothing
+// for any other count.
+void BezierCurve(Canvas& canvas, const std::vector<PixelPoint>& controls, TColor penColour,
+                 TColor brushColour);
+// Smoothed polygons need a control polygon of at most this many points.
+inline constexpr int MaxSmoothedVertices = (100 - 1) / 3 + 1;

@@ -56,3 +56,42 @@ int takePointSlot() {
     PointCount = slot == OriginSlot - 1 ? OriginSlot : slot;
     return slot;
 }
+
+bool isPointSlot(int slot) { return slot >= 1 && slot <= PointSlots; }
+
+bool isValidPointReference(int slot) {
+    return slot == OriginSlot || (slot >= 1 && slot <= PointCount);
+}
+
+int deleteLastPoint() {
+    if (PointCount <= 0) return 0;
+    // Right after the 14th point the count stands on the origin's slot.
+    const int removed = PointCount == OriginSlot ? OriginSlot - 1 : PointCount;
+    PointCount = removed - 1;
+    for (int i = 0; i < LineCount; ++i) {
+        TLineRecord& line = LineTable[i];
+        if (line.kind != 1) continue;
+        if (line.p1 == removed) line.p1 = OriginSlot;
+        if (line.p2 == removed) line.p2 = OriginSlot;
+    }
+    for (int i = 0; i < SegmentCount; ++i) {
+        if (SegmentTable[i].p1 == removed) SegmentTable[i].p1 = OriginSlot;
+        if (SegmentTable[i].p2 == removed) SegmentTable[i].p2 = OriginSlot;
+    }
+    return removed;
+}
+
+bool appendPolygon(const std::string& names, bool smoothed) {
+    const int count = static_cast<int>(names.size());
+    if (PolygonCount >= PolygonCapacity || count < 2 || count > PolygonVertexCapacity) return false;
+    TPolygonRecord polygon;
+    for (int i = 0; i < count; ++i) {
+        const int slot = static_cast<unsigned char>(names[i]) - 64;
+        if (!isValidPointReference(slot)) return false;
+        polygon.vertices[i] = slot;
+    }
+    polygon.vertexCount = count;
+    polygon.smoothed = smoothed;
+    PolygonTable[PolygonCount++] = polygon;
+    return true;
+}

@@ -89,3 +89,14 @@ std::string PointName(int slot);
 // Takes the slot of a new point and counts it: slot 15 belongs to the origin,
 // so the count jumps from 14 to 15 after the 14th point. 0 once 26 points exist.
 int takePointSlot();
+// A slot number that can be read from PointTable.
+bool isPointSlot(int slot);
+// A point a new object may refer to: one in use, or the origin.
+bool isValidPointReference(int slot);
+// Removes the newest point; lines through two points and segments that used it
+// then go through the origin. Returns the slot removed, 0 when there was none.
+int deleteLastPoint();
+// Appends a polygon through the named points ("ABCA"). Refused (false) when
+// the table is full, when fewer than 2 or more than 100 names are given, or
+// when a name is not a valid point reference.
+bool appendPolygon(const std::string& names, bool smoothed);
