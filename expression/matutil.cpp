@@ -1,1 +1,219 @@
-// In progress.
+#include "expression/matutil.h"
+
+#include <chrono>
+#include <cmath>
+#include <cstddef>
+#include <thread>
+#include <utility>
+
+namespace {
+
+constexpr long double DifferenceStep = 1e-9L;
+constexpr int MaxZeros = 100;
+constexpr int MaxBisectionRounds = 400;
+// A scan of more steps than this would freeze the program for no visible gain:
+// a smaller step is widened so that every pass stays within it.
+constexpr long double MaxScanSteps = 1e6L;
+// No display is paced by more than a fraction of a second; a longer wait is refused.
+constexpr long double MaxWaitSeconds = 10;
+
+bool isZeroTo(long double value, int decimals) { return RoundTo(value, decimals) == 0; }
+
+// The compiled formula at x, with y = z = 0.
+long double valueAt(TExpress& compiled, long double x) { return compiled.Evaluate(x, 0, 0); }
+
+// An undefined value at either end makes the slope undefined too, rather than a
+// difference against the sentinel.
+long double forwardDifference(TExpress& compiled, long double x) {
+    const long double ahead = valueAt(compiled, x + DifferenceStep);
+    const long double here = valueAt(compiled, x);
+    if (ahead == ErrorValue || here == ErrorValue) return ErrorValue;
+    return (ahead - here) / DifferenceStep;
+}
+
+void append(ZeroList& zeros, long double value) {
+    if (zeros.count < MaxZeros) zeros.values[static_cast<std::size_t>(zeros.count++)] = value;
+}
+
+// Visits x = lower, lower + step, ... until x reaches upper or the list is full.
+// The visit count is bounded as well, for bounds so large that adding the step no
+// longer moves x.
+template <typename Visit>
+void scan(const ZeroList& zeros, long double lower, long double upper, long double step,
+          Visit visit) {
+    long double x = lower;
+    for (long double visits = 0; visits <= MaxScanSteps; ++visits) {
+        visit(x);
+        x += step;
+        if (x >= upper || zeros.count >= MaxZeros) return;
+    }
+}
+
+// One halving round shared by the sign-change and slope passes: keeps the half
+// where g changes sign, or closes the interval when neither half does.
+// Returns false when one of the three values was undefined.
+template <typename Function>
+bool halveTowardsSignChange(Function g, long double& lo, long double& hi) {
+    const long double m = (lo + hi) / 2;
+    const long double ga = g(lo);
+    const long double gb = g(hi);
+    const long double gm = g(m);
+    if (ga == ErrorValue || gb == ErrorValue || gm == ErrorValue) return false;
+    if (ga * gm <= 0)
+        hi = m;
+    else if (gb * gm <= 0)
+        lo = m;
+    if (ga * gm > 0 && gb * gm > 0) lo = hi;
+    return true;
+}
+
+// Bisects [x, x + step] on g and returns the final midpoint; stopsAt tells, from
+// F at that midpoint, when the zero is close enough.
+template <typename Function, typename StopTest>
+long double bisectSignChange(Function g, TExpress& f, long double x, long double step,
+                             StopTest stopsAt) {
+    long double lo = x;
+    long double hi = x + step;
+    for (int round = 1;; ++round) {
+        const bool defined = halveTowardsSignChange(g, lo, hi);
+        const long double m = (lo + hi) / 2;
+        const long double fm = valueAt(f, m);
+        if (!defined || round >= MaxBisectionRounds || isZeroTo(hi - lo, 12) || stopsAt(fm) ||
+            std::fabs(fm) > 15)
+            return m;
+    }
+}
+
+// Pass A: zeros where F changes sign.
+void findSignChanges(TExpress& f, long double lower, long double upper, long double step,
+                     ZeroList& zeros) {
+    auto F = [&f](long double x) { return valueAt(f, x); };
+    scan(zeros, lower, upper, step, [&](long double x) {
+        const long double fa = F(x);
+        const long double fb = F(x + step);
+        if (fa == ErrorValue || fb == ErrorValue || zeros.count >= MaxZeros) return;
+        if (!(fa * fb <= 0 && std::fabs(fa) < 10 && std::fabs(fb) < 10)) return;
+        const long double m = bisectSignChange(F, f, x, step,
+                                               [](long double fm) { return isZeroTo(fm, 5); });
+        if (isZeroTo(F(m), 5)) append(zeros, RoundTo(m, 4));
+    });
+}
+
+// Pass B: zeros where F touches the axis, found where its slope changes sign.
+void findTouchingZeros(TExpress& f, long double lower, long double upper, long double step,
+                       ZeroList& zeros) {
+    auto S = [&f](long double x) { return SlopeAt(f, x); };
+    scan(zeros, lower, upper, step, [&](long double x) {
+        const long double sa = S(x);
+        const long double sb = S(x + step);
+        if (sa == ErrorValue || sb == ErrorValue || zeros.count >= MaxZeros) return;
+        if (!(sa * sb <= 0 && std::fabs(sa) < 15 && std::fabs(sb) < 15)) return;
+        const long double m = bisectSignChange(S, f, x, step,
+                                               [](long double fm) { return isZeroTo(fm, 8); });
+        if (isZeroTo(valueAt(f, m), 4)) append(zeros, RoundTo(m, 4));
+    });
+}
+
+// Pass C: zeros at an end of the domain, where F stops being defined.
+void findDomainEnds(TExpress& f, long double lower, long double upper, long double step,
+                    ZeroList& zeros) {
+    auto defined = [&f](long double x) { return valueAt(f, x) != ErrorValue; };
+    scan(zeros, lower, upper, step, [&](long double x) {
+        if (defined(x) == defined(x + step) || zeros.count >= MaxZeros) return;
+        long double lo = x;
+        long double hi = x + step;
+        for (int round = 1;; ++round) {
+            const long double m = (lo + hi) / 2;
+            const bool a = defined(lo);
+            const bool b = defined(hi);
+            const bool mid = defined(m);
+            if (mid == a)
+                lo = m;
+            else
+                hi = m;
+            if (round >= MaxBisectionRounds || isZeroTo(hi - lo, 12) || (!a && !b && !mid)) break;
+        }
+        if (isZeroTo(valueAt(f, lo), 4)) append(zeros, RoundTo(lo, 4));
+        if (isZeroTo(valueAt(f, hi), 4)) append(zeros, RoundTo(hi, 4));
+    });
+}
+
+// Ascending order by repeated exchange; equal values stay, each in its place.
+void sortAscending(ZeroList& zeros) {
+    for (int i = 0; i < zeros.count; ++i)
+        for (int j = i + 1; j < zeros.count; ++j)
+            if (zeros.values[static_cast<std::size_t>(j)] < zeros.values[static_cast<std::size_t>(i)])
+                std::swap(zeros.values[static_cast<std::size_t>(i)],
+                          zeros.values[static_cast<std::size_t>(j)]);
+}
+
+}  // namespace
+
+long double NumberReader(const std::string& text) {
+    TExpress expression;
+    expression.setExpression(NormaliseFormula(text));
+    if (expression.SyntaxError()) return ErrorValue;
+    return expression.Evaluate(0, 0, 0);
+}
+
+long double FormulaValue(const std::string& formula, long double x) {
+    TExpress expression;
+    expression.setExpression(formula);
+    if (expression.SyntaxError()) return ErrorValue;
+    return valueAt(expression, x);
+}
+
+long double DerivativeValue(const std::string& formula, long double x) {
+    TExpress expression;
+    expression.setExpression(formula);
+    if (expression.SyntaxError()) return ErrorValue;
+    return forwardDifference(expression, x);
+}
+
+long double SlopeAt(TExpress& compiled, long double x) { return forwardDifference(compiled, x); }
+
+ZeroList FindZeros(const std::string& formula, long double lower, long double upper,
+                   long double step) {
+    ZeroList zeros;
+    const long double span = upper - lower;
+    if (!std::isfinite(span) || !(span > 0) || !std::isfinite(step) || !(step > 0)) return zeros;
+    step = std::fmax(step, span / MaxScanSteps);
+    TExpress f;
+    f.setExpression(formula);
+    if (f.SyntaxError()) return zeros;
+    findSignChanges(f, lower, upper, step, zeros);
+    findTouchingZeros(f, lower, upper, step, zeros);
+    findDomainEnds(f, lower, upper, step, zeros);
+    sortAscending(zeros);
+    return zeros;
+}
+
+void WaitSeconds(long double seconds) {
+    if (!(seconds > 0)) return;
+    const auto wait = std::chrono::duration<long double>(std::fmin(seconds, MaxWaitSeconds));
+    const auto start = std::chrono::steady_clock::now();
+    // The window is not repainted meanwhile; short sleeps keep the processor free.
+    for (;;) {
+        const auto elapsed = std::chrono::steady_clock::now() - start;
+        if (elapsed > wait) return;
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
+    }
+}
+
+long double PointDistance(long double x1, long double y1, long double x2, long double y2) {
+    return std::sqrt((x2 - x1) * (x2 - x1) + (y2 - y1) * (y2 - y1));
+}
+
+SpaceVector CrossProduct(const SpaceVector& u, const SpaceVector& v) {
+    return {u.y * v.z - u.z * v.y, u.z * v.x - u.x * v.z, u.x * v.y - u.y * v.x};
+}
+
+long double VectorLength(const SpaceVector& u) {
+    return std::sqrt(u.x * u.x + u.y * u.y + u.z * u.z);
+}
+
+int LetterCode(const std::string& text) {
+    if (text.empty()) return 255;
+    const int code = static_cast<unsigned char>(text[0]);
+    return code == 0 ? 255 : code;
+}
