@@ -9,8 +9,11 @@
 #include <QMdiSubWindow>
 #include <QString>
 
+#include "plane/graph_renderer.h"
 #include "platform/canvas.h"
 
+class QAction;
+class QLabel;
 class QMenu;
 class QScrollBar;
 class QStatusBar;
@@ -32,6 +35,8 @@ public:
     // lies over its bottom).
     int graphWidth() const;
     int graphHeight() const;
+    // Resizes the window so that its drawing area is width x height.
+    void setGraphSize(int width, int height);
 
     // The paint handler: composes the back buffer, then construit(). Refused
     // while Painting is set.
@@ -44,22 +49,44 @@ public:
     void construit();
     void chanegtaille();
     void copier1Click();
+    // The picture copy1Click puts on the clipboard.
+    QImage clipboardPicture();
+
+    // The drawing options as the options, frame and function windows set them.
+    GraphOptions currentOptions() const;
 
     QStatusBar* grafbar() const { return grafbar_; }
     QScrollBar* t() const { return t_; }
     void setStatusText(const QString& text);
     QString statusText() const;
     void popUpMenuAt(int x, int y);
-    void setGraphCursor(int cursor);  // a Qt::CursorShape or a cursor-table number 5..14
+    void setGraphCursor(int cursor);  // a cursor number of platform/cursors.h
+
+    // Pop-up menu items.
+    QAction* Modenormal1 = nullptr;
+    QAction* Zoom1 = nullptr;
+    QAction* Dplacer1 = nullptr;
+    QAction* copier1 = nullptr;
+
+signals:
+    // The window was closed by the user; the main window hides its "Repère" menu.
+    void closed();
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     friend class GraphSurface;
+    void FormClose();
+    void composeBackBuffer(const GraphOptions& options);
+    void placeSlider();
+    void layOutBars();
+
     GraphSurface* surface_ = nullptr;
     QStatusBar* grafbar_ = nullptr;
+    QLabel* statusLabel_ = nullptr;
     QScrollBar* t_ = nullptr;
     QMenu* popup_ = nullptr;
     Canvas offscreenCanvas_{OffscreenBitmap};

@@ -1,0 +1,153 @@
+#include "plane/graph_renderer.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "expression/parsor.h"
+
+namespace {
+
+constexpr TColor GridColour = clSilver;
+constexpr int ArrowSize = 7;
+
+// Calls draw(position) for every graduation line h = 1, 2, ... on both sides
+// of the origin whose pen can touch the picture. A step that is not a
+// positive number of at least one pixel gives no lines, and lines far out of
+// the picture are never visited, so the work is bounded by the picture size.
+template <typename Draw>
+void forEachGraduation(int origin, int extent, long double graduation, long double pixel,
+                       int margin, Draw draw) {
+    const long double pixels = graduation / pixel;
+    if (!std::isfinite(pixels) || pixels < 1) return;
+    for (const int side : {-1, 1}) {
+        long double low = -margin - static_cast<long double>(origin);
+        long double high = extent + margin - static_cast<long double>(origin);
+        if (side < 0) {
+            const long double mirroredLow = -high;
+            high = -low;
+            low = mirroredLow;
+        }
+        const long double first = std::max<long double>(1, std::floor(low / pixels) - 1);
+        const long double last = std::ceil(high / pixels) + 1;
+        for (long double h = first; h <= last; ++h) {
+            const long double position = origin + side * std::trunc(h * graduation / pixel);
+            if (position < -margin || position > extent + margin) continue;
+            draw(static_cast<int>(position));
+        }
+    }
+}
+
+struct Steps {
+    long double coarse, fine;
+};
+
+Steps samplingSteps(long double pixel, int precision) {
+    switch (precision) {
+        case 1: return {4 * pixel, pixel};
+        case 3: return {pixel / 5, pixel / 30};
+        default: return {pixel / 2, pixel / 8};
+    }
+}
+
+}  // namespace
+
+void clearGraph(Canvas& canvas) { canvas.fill(clWhite); }
+
+void drawAxes(Canvas& canvas, const TPlotFrame& frame, int thickness) {
+    const int width = canvas.width(), height = canvas.height();
+    const int x0 = frame.originx, y0 = frame.originy;
+    canvas.setPen(clBlack, thickness - 1);
+    canvas.line(0, y0, width, y0);
+    canvas.line(x0, 0, x0, height);
+    const int tip = frame.row(frame.graduey);
+    canvas.line(x0, tip, x0 - ArrowSize, tip + ArrowSize);
+    canvas.line(x0, tip, x0 + ArrowSize, tip + ArrowSize);
+}
+
+void drawGrid(Canvas& canvas, const TPlotFrame& frame, int thickness) {
+    const int width = canvas.width(), height = canvas.height();
+    const int penWidth = thickness - 2;
+    canvas.setPen(GridColour, penWidth);
+    const int margin = std::max(1, penWidth);
+    forEachGraduation(frame.originx, width, frame.graduex, frame.pixelx, margin,
+                      [&](int column) { canvas.line(column, 0, column, height); });
+    forEachGraduation(frame.originy, height, frame.graduey, frame.pixely, margin,
+                      [&](int row) { canvas.line(0, row, width, row); });
+}
+
+void drawLabels(Canvas& canvas, const TPlotFrame& frame, const GraphOptions& options) {
+    const int x0 = frame.originx, y0 = frame.originy;
+    const int xTip = frame.column(frame.graduex);
+    const int yTip = frame.row(frame.graduey);
+    canvas.setFontSize(options.fontSize);
+    canvas.setFontColour(clBlack);
+    canvas.setPen(clBlack, options.thickness - 1);
+    canvas.textOut(xTip - 5, y0 + 8, options.graduexText);
+    canvas.textOut(x0 - 18, yTip - 8, options.graduyText);
+    canvas.textOut(x0 - 25, y0 + 7, "O");
+    canvas.line(xTip, y0, xTip - ArrowSize, y0 - ArrowSize);
+    canvas.line(xTip, y0, xTip - ArrowSize, y0 + ArrowSize);
+}
+
+std::vector<CurveSample> sampleFunction(TExpress& formula, const TPlotFrame& frame,
+                                        const TDomain& domain, int precision, int thickness) {
+    const Steps steps = samplingSteps(frame.pixelx, precision);
+    const long double steep = 5 * frame.pixelx / thickness;
+    std::vector<CurveSample> samples;
+    long double x = frame.xmin, previous = 0, y = 0;
+    do {
+        if (domain.contains(x)) {
+            y = formula.Evaluate(x, 0, 0);
+            samples.push_back({x, y});
+        }
+        const long double next = x + (std::fabs(y - previous) > steep ? steps.fine : steps.coarse);
+        // Far from the origin a step can vanish in rounding; the curve ends there.
+        if (!(next > x)) break;
+        x = next;
+        previous = y;
+    } while (x <= frame.xmax);
+    return samples;
+}
+
+std::vector<std::vector<QPoint>> functionPolylines(const std::vector<CurveSample>& samples,
+                                                   const TPlotFrame& frame) {
+    std::vector<std::vector<QPoint>> polylines;
+    bool inside = false;
+    for (const CurveSample& sample : samples) {
+        const bool within = frame.ymin <= sample.y && sample.y <= frame.ymax;
+        const QPoint point(frame.column(sample.x), frame.row(sample.y));
+        if (!inside && within) polylines.emplace_back();
+        inside = within;
+        if (!inside) continue;
+        std::vector<QPoint>& polyline = polylines.back();
+        if (polyline.empty() || polyline.back() != point) polyline.push_back(point);
+    }
+    return polylines;
+}
+
+std::vector<int> drawFunctionCurves(Canvas& canvas, const TPlotFrame& frame,
+                                    const GraphOptions& options) {
+    std::vector<int> failed;
+    TExpress expression;
+    for (int slot = 0; slot <= 4; ++slot) {
+        const TCurveSlot& curve = CurveSlot[slot];
+        if (curve.formula.empty()) continue;
+        if (slot > 0 && options.hideCurves) continue;
+        expression.setExpression(curve.formula);
+        if (expression.SyntaxError()) {
+            failed.push_back(slot);
+            continue;
+        }
+        canvas.setPen(curve.colour, options.thickness + 1);
+        const auto samples =
+            sampleFunction(expression, frame, curve.domain, options.precision, options.thickness);
+        for (const auto& polyline : functionPolylines(samples, frame)) canvas.polyline(polyline);
+    }
+    return failed;
+}
+
+QString invalidFormulaMessage(int slot) {
+    return QString::fromUtf8("écriture de la fonction ")
+           + QString::fromLatin1(CurveSlot[slot].name.c_str()) + QString::fromUtf8(" non valide");
+}

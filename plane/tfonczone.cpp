@@ -1,0 +1,124 @@
+#include "plane/tfonczone.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QToolButton>
+
+#include "expression/matutil.h"
+#include "plane/forms.h"
+#include "plane/plot_state.h"
+#include "plane/tchangedomaine.h"
+#include "plane/tformemo.h"
+#include "plane/tgrafzone.h"
+#include "platform/colour_edit.h"
+#include "platform/cursors.h"
+
+namespace {
+
+constexpr int HelpCursor = 12;
+
+void repaintGraph() {
+    if (grafzone) grafzone->repaintGraph();
+}
+
+}  // namespace
+
+TfoncZone::TfoncZone(QWidget* parent) : ToolWindow("Fonction de x", parent) {
+    auto* layout = new QGridLayout(body());
+    const char* labels[] = {"f(x)=", "g(x)=", "h(x)=", "i(x)="};
+    ColourEdit** edits[] = {&Editf, &Editg, &Edith, &Editi};
+    QPushButton** buttons[] = {&BitBtn1, &BitBtn2, &BitBtn3, &BitBtn4};
+    for (int row = 0; row < 4; ++row) {
+        const int slot = row + 1;
+        auto* edit = new ColourEdit(nullptr, ColourEdit::ForcedCase::Lower);
+        edit->setCursor(Qt::PointingHandCursor);
+        *edits[row] = edit;
+        auto* button = new QPushButton("...");
+        *buttons[row] = button;
+        layout->addWidget(new QLabel(labels[row]), row, 0);
+        layout->addWidget(edit, row, 1);
+        layout->addWidget(button, row, 2);
+        connect(edit, &ColourEdit::enterPressed, this, [this, edit] { keypress(*edit); });
+        connect(button, &QPushButton::clicked, this, [this, slot] { domainButtonClick(slot); });
+    }
+    cache = new QCheckBox("Masquer les courbes");
+    layout->addWidget(cache, 4, 0, 1, 2);
+    connect(cache, &QCheckBox::clicked, this, &TfoncZone::cacheClick);
+
+    IAeverButton1 = new QToolButton;
+    IAeverButton1->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
+    IAeverButton1->setIconSize(QSize(24, 24));
+    IAeverButton1->setAutoRaise(true);
+    IAeverButton1->setStyleSheet("QToolButton { border-radius: 16px; }");
+    IAeverButton1->setCursor(cursorFromNumber(HelpCursor));
+    IAeverButton1->setToolTip(QString::fromUtf8("Fonctions supportées"));
+    layout->addWidget(IAeverButton1, 4, 2);
+    connect(IAeverButton1, &QToolButton::clicked, this, &TfoncZone::IAeverButton1Click);
+
+    for (int slot = 1; slot <= 4; ++slot)
+        CurveSlot[slot].domain = TDomain{PlotFrame.xmin, PlotFrame.xmax, false};
+    fitToContents();
+}
+
+ColourEdit* TfoncZone::slotEdit(int slot) const {
+    switch (slot) {
+        case 1: return Editf;
+        case 2: return Editg;
+        case 3: return Edith;
+        default: return Editi;
+    }
+}
+
+void TfoncZone::keypress(ColourEdit& sender) {
+    TExpress expression;
+    for (int slot = 1; slot <= 4; ++slot) {
+        if (slotEdit(slot) != &sender || sender.text().isEmpty()) continue;
+        const std::string formula = NormaliseFormula(sender.latin1Text());
+        expression.setExpression(formula);
+        if (expression.SyntaxError()) {
+            CurveSlot[slot].formula.clear();
+            sender.paintRed();
+        } else {
+            CurveSlot[slot].formula = formula;
+            sender.paintBlack();
+        }
+    }
+    for (int slot = 1; slot <= 4; ++slot) {
+        ColourEdit& edit = *slotEdit(slot);
+        if (!edit.text().isEmpty()) continue;
+        edit.paintBlack();
+        CurveSlot[slot].formula.clear();
+    }
+    repaintGraph();
+}
+
+void TfoncZone::cacheClick() { repaintGraph(); }
+
+void TfoncZone::domainButtonClick(int slot) {
+    DomainSlot = slot;
+    if (!changedomaine) return;
+    const TDomain& domain = CurveSlot[slot].domain;
+    const bool restricted = domain.restricted;
+    const long double lo = restricted ? domain.lo : RoundTo(PlotFrame.xmin, 2);
+    const long double hi = restricted ? domain.hi : RoundTo(PlotFrame.xmax, 2);
+    changedomaine->emin->setText(QString::fromStdString(FloatToStr(lo)));
+    changedomaine->emax->setText(QString::fromStdString(FloatToStr(hi)));
+    changedomaine->appliquedf->setChecked(restricted);
+    changedomaine->show();
+    changedomaine->raise();
+}
+
+void TfoncZone::IAeverButton1Click() {
+    if (!formemo) return;
+    formemo->show();
+    formemo->raise();
+    formemo->setFocus();
+}
+
+void TfoncZone::showEvent(QShowEvent* event) {
+    ToolWindow::showEvent(event);
+    setGeometry(0, 400, 400, 210);
+}

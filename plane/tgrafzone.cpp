@@ -1,0 +1,246 @@
+#include "plane/tgrafzone.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStatusBar>
+
+#include "constructions/construction_painter.h"
+#include "plane/forms.h"
+#include "plane/graph_interaction.h"
+#include "plane/plot_state.h"
+#include "plane/tfonczone.h"
+#include "plane/toptionzone.h"
+#include "platform/cursors.h"
+#include "platform/messages.h"
+
+namespace {
+
+constexpr int MinimumGraphSize = 200;
+constexpr int CopyMargin = 5;
+constexpr int BusyCursor = 10;
+
+MouseButtonKind buttonKind(Qt::MouseButton button) {
+    if (button == Qt::LeftButton) return MouseButtonKind::Left;
+    if (button == Qt::RightButton) return MouseButtonKind::Right;
+    return MouseButtonKind::None;
+}
+
+}  // namespace
+
+// The drawing area: it shows the window picture and hands the mouse and the
+// keyboard to the interaction modes.
+class GraphSurface : public QWidget {
+public:
+    explicit GraphSurface(Tgrafzone& graph) : graph_(graph) {
+        setMouseTracking(true);
+        setFocusPolicy(Qt::StrongFocus);
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.drawImage(0, 0, graph_.WindowPicture);
+    }
+    void resizeEvent(QResizeEvent*) override {
+        graph_.layOutBars();
+        graph_.chanegtaille();
+    }
+    void mousePressEvent(QMouseEvent* event) override {
+        graphMouseDown(graph_, buttonKind(event->button()), event->position().toPoint().x(),
+                       event->position().toPoint().y());
+    }
+    void mouseMoveEvent(QMouseEvent* event) override {
+        graphMouseMove(graph_, event->position().toPoint().x(), event->position().toPoint().y());
+    }
+    void mouseReleaseEvent(QMouseEvent*) override { graphMouseUp(graph_); }
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->key() == Qt::Key_Escape) graphKeyPress(graph_, 27);
+        else if (!event->text().isEmpty()) graphKeyPress(graph_, event->text().at(0).unicode());
+        else QWidget::keyPressEvent(event);
+    }
+
+private:
+    Tgrafzone& graph_;
+};
+
+Tgrafzone::Tgrafzone(QWidget* parent) : QMdiSubWindow(parent) {
+    Painting = false;
+    AnimationRunning = false;
+    setPaintProbe([] { return Painting; });
+    setWindowFlags(Qt::SubWindow | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint
+                   | Qt::CustomizeWindowHint);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+
+    offscreenCanvas_.setBrushClear();
+    offscreenCanvas_.setFontColour(clBlack);
+    windowCanvas_.setBrushClear();
+    windowCanvas_.setFontColour(clBlack);
+
+    surface_ = new GraphSurface(*this);
+    surface_->setMinimumSize(MinimumGraphSize, MinimumGraphSize);
+
+    grafbar_ = new QStatusBar(surface_);
+    grafbar_->setSizeGripEnabled(false);
+    grafbar_->setMouseTracking(true);
+    grafbar_->installEventFilter(this);
+    statusLabel_ = new QLabel;
+    grafbar_->addWidget(statusLabel_, 1);
+
+    t_ = new QScrollBar(Qt::Horizontal, surface_);
+    t_->setObjectName("t");
+    t_->setRange(0, 100);
+    t_->setPageStep(0);
+    t_->setCursor(Qt::SizeHorCursor);
+    t_->hide();
+    connect(t_, &QScrollBar::valueChanged, this, [this] { graphSliderChange(*this); });
+
+    popup_ = new QMenu(this);
+    Modenormal1 = popup_->addAction(QString::fromUtf8("Mode neutre (echap)"));
+    Zoom1 = popup_->addAction(QString::fromUtf8("Mode zoom"));
+    Dplacer1 = popup_->addAction(QString::fromUtf8("Mode déplacement"));
+    copier1 = popup_->addAction(QString::fromUtf8("Copier le graphique"));
+    copier1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    copier1->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(copier1);
+    connect(Modenormal1, &QAction::triggered, this, [this] { enterNeutralMode(*this); });
+    connect(Zoom1, &QAction::triggered, this, [this] { enterZoomMode(*this); });
+    connect(Dplacer1, &QAction::triggered, this, [this] { enterMoveMode(*this); });
+    connect(copier1, &QAction::triggered, this, [this] { copier1Click(); });
+    setWidget(surface_);
+}
+
+int Tgrafzone::graphWidth() const { return surface_->width(); }
+
+int Tgrafzone::graphHeight() const { return surface_->height(); }
+
+void Tgrafzone::setGraphSize(int width, int height) {
+    const QSize frame = size() - surface_->size();
+    resize(width + frame.width(), height + frame.height());
+    if (surface_->size() != QSize(width, height)) surface_->resize(width, height);
+}
+
+GraphOptions Tgrafzone::currentOptions() const {
+    GraphOptions options;
+    if (optionzone) {
+        options.thickness = optionzone->epaisseur->value();
+        options.fontSize = optionzone->taille->value();
+        options.precision = optionzone->precis->value();
+    }
+    if (foncZone) options.hideCurves = foncZone->cache->isChecked();
+    return options;
+}
+
+void Tgrafzone::composeBackBuffer(const GraphOptions& options) {
+    const int width = graphWidth(), height = graphHeight();
+    if (OffscreenBitmap.size() != QSize(width, height))
+        OffscreenBitmap = QImage(width, height, QImage::Format_RGB32);
+    clearGraph(offscreenCanvas_);
+    PlotFrame.deriveFrom(width, height);
+    drawAxes(offscreenCanvas_, PlotFrame, options.thickness);
+    if (options.grid) drawGrid(offscreenCanvas_, PlotFrame, options.thickness);
+    drawLabels(offscreenCanvas_, PlotFrame, options);
+}
+
+void Tgrafzone::trace() {
+    if (Painting) return;
+    Painting = true;
+    QGuiApplication::setOverrideCursor(cursorFromNumber(BusyCursor));
+    const GraphOptions options = currentOptions();
+    composeBackBuffer(options);
+    std::vector<int> invalidSlots;
+    switch (GraphKind) {
+        case 1: invalidSlots = drawFunctionCurves(offscreenCanvas_, PlotFrame, options); break;
+        // Animation, parametric, polar and cartesian curves come with their windows.
+        default: break;
+    }
+    // Shown once the paint is over: the message layer holds them while Painting is set.
+    for (const int slot : invalidSlots) showMessage(invalidFormulaMessage(slot));
+    construit();
+    QGuiApplication::restoreOverrideCursor();
+}
+
+void Tgrafzone::repaintGraph() {
+    trace();
+    surface_->update();
+}
+
+void Tgrafzone::showPictureNow() { surface_->repaint(); }
+
+void Tgrafzone::construit() {
+    if (WindowPicture.size() != OffscreenBitmap.size())
+        WindowPicture = QImage(OffscreenBitmap.size(), QImage::Format_RGB32);
+    windowCanvas_.draw(0, 0, OffscreenBitmap);
+    const GraphOptions options = currentOptions();
+    windowCanvas_.setPen(clRed, options.thickness - 1);
+    windowCanvas_.setFontSize(options.fontSize);
+    ConstructionStyle style;
+    style.penWidth = options.thickness - 1;
+    style.fontSize = options.fontSize;
+    drawPointsAndLines(windowCanvas_, offscreenCanvas_, style);
+    placeSlider();
+    drawPolygons(windowCanvas_);
+    Painting = false;
+    surface_->update();
+}
+
+void Tgrafzone::layOutBars() {
+    const int height = grafbar_->sizeHint().height();
+    grafbar_->setGeometry(0, surface_->height() - height, surface_->width(), height);
+}
+
+void Tgrafzone::placeSlider() {
+    if (!t_->isVisible()) return;
+    const int barHeight = grafbar_->height();
+    t_->setGeometry(0, graphHeight() - barHeight - barHeight - CopyMargin,
+                    graphWidth() - CopyMargin, barHeight);
+}
+
+void Tgrafzone::chanegtaille() {
+    if (Painting) return;
+    repaintGraph();
+}
+
+QImage Tgrafzone::clipboardPicture() {
+    repaintGraph();
+    return WindowPicture.copy(0, 0, graphWidth() - CopyMargin, graphHeight() - CopyMargin);
+}
+
+void Tgrafzone::copier1Click() { QGuiApplication::clipboard()->setImage(clipboardPicture()); }
+
+void Tgrafzone::setStatusText(const QString& text) { statusLabel_->setText(text); }
+
+QString Tgrafzone::statusText() const { return statusLabel_->text(); }
+
+void Tgrafzone::popUpMenuAt(int x, int y) { popup_->popup(surface_->mapToGlobal(QPoint(x, y))); }
+
+void Tgrafzone::setGraphCursor(int cursor) { surface_->setCursor(cursorFromNumber(cursor)); }
+
+bool Tgrafzone::eventFilter(QObject* watched, QEvent* event) {
+    // The status bar gets out of the way of the mouse.
+    if (watched == grafbar_ && event->type() == QEvent::MouseMove) grafbar_->hide();
+    return QMdiSubWindow::eventFilter(watched, event);
+}
+
+void Tgrafzone::showEvent(QShowEvent* event) {
+    QMdiSubWindow::showEvent(event);
+    if (!Painting) repaintGraph();
+}
+
+void Tgrafzone::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    hide();
+    FormClose();
+}
+
+void Tgrafzone::FormClose() { emit closed(); }
