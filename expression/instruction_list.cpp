@@ -7,7 +7,6 @@
 #include <random>
 #include <utility>
 
-#include "expression/parsor.h"
 
 namespace {
 
@@ -203,45 +202,98 @@ template <Opcode op>
     }
 }
 
-template <bool FromCell>
-[[gnu::always_inline]] inline long double Fetch(const long double* cell, const Instruction* sub) {
-    if constexpr (FromCell) return *cell;
-    else return sub->run(*sub);
+// An operand of a small operation done in place: a cell, a variable or a squared variable.
+[[gnu::always_inline]] inline long double SimpleOperand(const Operand& operand,
+                                                      VariableValues variables) {
+    switch (operand.kind) {
+    case OperandKind::Cell: return *operand.cell;
+    case OperandKind::Variable: return *variables[operand.variable];
+    default: {
+        const long double u = *variables[operand.variable];
+        return u * u;
+    }
+    }
+}
+
+[[gnu::always_inline]] inline long double InPlace(const Arithmetic& operation,
+                                                VariableValues variables) {
+    const long double u = SimpleOperand(operation.first, variables);
+    const long double v = SimpleOperand(operation.second, variables);
+    switch (operation.opcode) {
+    case Opcode::Add: return u + v;
+    case Opcode::Subtract: return u - v;
+    case Opcode::Multiply: return u * v;
+    default: return v != 0 ? u / v : DomainError();
+    }
+}
+
+template <OperandKind kind>
+[[gnu::always_inline]] inline long double Fetch(const Operand& operand, VariableValues variables) {
+    using enum OperandKind;
+    if constexpr (kind == Computed) {
+        return operand.computed->run(*operand.computed, variables);
+    } else if constexpr (kind == Cell) {
+        return *operand.cell;
+    } else if constexpr (kind == Variable) {
+        return *variables[operand.variable];
+    } else if constexpr (kind == SquaredVariable) {
+        const long double u = *variables[operand.variable];
+        return u * u;
+    } else {
+        return InPlace(*operand.arithmetic, variables);
+    }
 }
 
 // One handler per opcode and per kind of operands, so that reading a cell costs
 // no call and computing an operand no test.
-template <Opcode op, bool FirstFromCell, bool SecondFromCell>
-long double Run(const Instruction& in) {
+template <Opcode op, OperandKind FirstKind, OperandKind SecondKind>
+long double Run(const Instruction& in, VariableValues variables) {
     if constexpr (IsCell(op)) {
-        return *in.firstCell;
+        return Fetch<FirstKind>(in.first, variables);
     } else if constexpr (HasTwoOperands(op)) {
-        const long double u = Fetch<FirstFromCell>(in.firstCell, in.first);
-        const long double v = Fetch<SecondFromCell>(in.secondCell, in.second);
+        const long double u = Fetch<FirstKind>(in.first, variables);
+        const long double v = Fetch<SecondKind>(in.second, variables);
         return Apply<op>(u, v, in);
     } else {
-        return Apply<op>(Fetch<FirstFromCell>(in.firstCell, in.first), 0, in);
+        return Apply<op>(Fetch<FirstKind>(in.first, variables), 0, in);
     }
 }
 
-using HandlerRow = std::array<Handler, 4>;
+constexpr int KindCount = 5;
+using HandlerRow = std::array<Handler, KindCount * KindCount>;
 
-template <Opcode op>
-constexpr HandlerRow HandlersOf() {
-    return {&Run<op, false, false>, &Run<op, false, true>, &Run<op, true, false>,
-            &Run<op, true, true>};
+template <Opcode op, std::size_t... Pair>
+constexpr HandlerRow HandlersOf(std::index_sequence<Pair...>) {
+    // A one-operand operation has a single handler per kind of its operand.
+    constexpr auto second = [](std::size_t pair) {
+        return HasTwoOperands(op) ? static_cast<OperandKind>(pair % KindCount)
+                                  : OperandKind::Computed;
+    };
+    return {&Run<op, static_cast<OperandKind>(Pair / KindCount), second(Pair)>...};
 }
 
 template <std::size_t... Code>
 constexpr std::array<HandlerRow, OpcodeCount> MakeHandlerTable(std::index_sequence<Code...>) {
-    return {HandlersOf<static_cast<Opcode>(Code)>()...};
+    return {HandlersOf<static_cast<Opcode>(Code)>(
+        std::make_index_sequence<KindCount * KindCount>{})...};
 }
 
 constexpr std::array<HandlerRow, OpcodeCount> HandlerTable =
     MakeHandlerTable(std::make_index_sequence<OpcodeCount>{});
 
-Handler HandlerFor(Opcode op, bool firstFromCell, bool secondFromCell) {
-    return HandlerTable[static_cast<int>(op)][(firstFromCell ? 2 : 0) + (secondFromCell ? 1 : 0)];
+Handler HandlerFor(Opcode op, OperandKind first, OperandKind second) {
+    return HandlerTable[static_cast<int>(op)]
+                       [static_cast<int>(first) * KindCount + static_cast<int>(second)];
+}
+
+bool IsInPlaceArithmetic(Opcode op) {
+    return op == Opcode::Add || op == Opcode::Subtract || op == Opcode::Multiply
+           || op == Opcode::Divide;
+}
+
+bool IsSimple(const Operand& operand) {
+    return operand.kind == OperandKind::Cell || operand.kind == OperandKind::Variable
+           || operand.kind == OperandKind::SquaredVariable;
 }
 
 // Counts the operations of each level (the top operation is level 1); false
@@ -268,50 +320,47 @@ std::unique_ptr<InstructionList> InstructionList::Build(
     // Instructions point at each other: the storage must never move.
     list->code_.reserve(std::max(operations, 1));
     const Operand top = list->emit(tree, tree.root);
-    if (top.cell != nullptr) {
+    if (top.kind != OperandKind::Computed) {
+        // A formula done entirely in place gets one instruction that only fetches it.
         Instruction single;
         single.opcode = tree.nodes[tree.root].opcode;
-        single.firstCell = top.cell;
-        single.run = HandlerFor(single.opcode, true, true);
+        single.first = top;
+        single.run = HandlerFor(Opcode::Variable, top.kind, OperandKind::Computed);
         list->code_.push_back(single);
     }
     return list;
 }
 
-InstructionList::Operand InstructionList::emit(const SyntaxTree& tree, int node) {
+Operand InstructionList::emit(const SyntaxTree& tree, int node) {
     const SyntaxNode& n = tree.nodes[node];
     switch (n.opcode) {
-    case Opcode::Variable: return {&variables_[n.cell], nullptr};
-    case Opcode::Parameter: return {&parameters_[n.cell], nullptr};
+    case Opcode::Variable: return {OperandKind::Variable, n.cell};
+    case Opcode::Parameter: return {OperandKind::Cell, 0, &parameters_[n.cell]};
     case Opcode::Constant:
-    case Opcode::Pi: return {&constants_.emplace_back(n.value), nullptr};
+    case Opcode::Pi: return {OperandKind::Cell, 0, &constants_.emplace_back(n.value)};
+    case Opcode::Square:
+        if (tree.nodes[n.first].opcode == Opcode::Variable)
+            return {OperandKind::SquaredVariable, tree.nodes[n.first].cell};
+        break;
     default: break;
     }
     Instruction in;
     in.opcode = n.opcode;
-    const Operand first = emit(tree, n.first);
-    in.firstCell = first.cell;
-    in.first = first.computed;
+    in.first = emit(tree, n.first);
     if (n.second >= 0) {
-        const Operand second = emit(tree, n.second);
-        in.secondCell = second.cell;
-        in.second = second.computed;
+        in.second = emit(tree, n.second);
+        if (IsInPlaceArithmetic(n.opcode) && IsSimple(in.first) && IsSimple(in.second)) {
+            const Arithmetic& done = arithmetic_.emplace_back(n.opcode, in.first, in.second);
+            return {OperandKind::Arithmetic, 0, nullptr, nullptr, &done};
+        }
         if (n.opcode == Opcode::IntegerPower) {
-            in.repeat = std::trunc(std::fabs(*second.cell));
-            in.reciprocal = *second.cell < 0;
+            in.repeat = std::trunc(std::fabs(*in.second.cell));
+            in.reciprocal = *in.second.cell < 0;
         }
     }
-    in.run = HandlerFor(n.opcode, in.firstCell != nullptr, in.secondCell != nullptr);
+    in.run = HandlerFor(n.opcode, in.first.kind, in.second.kind);
     code_.push_back(in);
-    return {nullptr, &code_.back()};
-}
-
-long double InstructionList::run(long double x, long double y, long double z) {
-    MathError = false;
-    variables_ = {x, y, z};
-    const Instruction& top = code_.back();
-    const long double result = top.run(top);
-    return MathError ? ErrorValue : result;
+    return {OperandKind::Computed, 0, nullptr, &code_.back()};
 }
 
 bool InstructionList::drawsRandomNumbers() const {

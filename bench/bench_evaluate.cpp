@@ -1,0 +1,179 @@
+// Cost of one Evaluate of a compiled formula against the same formula written
+// as native long double code, measured in the same run, and cost of compiling
+// ordinary and adversarial texts. Prints the ratios at the end.
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+#include <benchmark/benchmark.h>
+
+#include "expression/parsor.h"
+
+namespace {
+
+constexpr int SweepPoints = 1000;
+constexpr long double FixedY = 0.75L;
+
+// The same formulas as native code; template arguments so that they inline.
+long double Square(long double x, long double) { return x * x - 2; }
+long double SineExp(long double x, long double) { return std::sin(x) * std::exp(-x / 5); }
+long double RootLog(long double x, long double) {
+    return std::sqrt(std::fabs(x)) + std::log(x * x + 1);
+}
+long double Rational(long double x, long double) { return (x + 1) * (x - 1) / (x * x + 1); }
+long double PolynomialTrig(long double x, long double) {
+    return 3 * (x * x * x * x) - 2 * (x * x * x) + x * x - 5 * x + 7
+           + std::cos(2 * x) * std::sin(3 * x);
+}
+long double Circle(long double x, long double y) { return x * x + y * y - 4; }
+
+void EvaluateFormula(benchmark::State& state, const char* text);
+template <long double (*Native)(long double, long double)>
+void EvaluateNative(benchmark::State& state);
+
+struct BenchFormula {
+    const char* name;
+    const char* text;
+    void (*native)(benchmark::State&);
+};
+
+const std::array<BenchFormula, 6> Formulas{{
+    {"square", "x^2-2", &EvaluateNative<Square>},
+    {"sine_exp", "sin(x)*exp(-x/5)", &EvaluateNative<SineExp>},
+    {"root_log", "sqrt(abs(x))+ln(x^2+1)", &EvaluateNative<RootLog>},
+    {"rational", "(x+1)*(x-1)/(x^2+1)", &EvaluateNative<Rational>},
+    {"polynomial_trig", "3*x^4-2*x^3+x^2-5*x+7+cos(2*x)*sin(3*x)",
+     &EvaluateNative<PolynomialTrig>},
+    {"circle", "x^2+y^2-4", &EvaluateNative<Circle>},
+}};
+
+std::string Repeat(const std::string& piece, int count) {
+    std::string text;
+    for (int i = 0; i < count; ++i) text += piece;
+    return text;
+}
+
+// Texts of at most 255 characters on which a recogniser that re-reads its
+// substrings without remembering them takes exponential time.
+const std::vector<std::pair<std::string, std::string>> AdversarialTexts{
+    {"minus_run", Repeat("-", 254) + "x"},
+    {"deep_parentheses", Repeat("(", 127) + "x" + Repeat(")", 127)},
+    {"power_chain", "x" + Repeat("^x", 127)},
+    {"sum_chain", "1" + Repeat("+1", 127)},
+    {"minus_product_chain", Repeat("-x*", 84) + "x"},
+    {"unclosed_sums", Repeat("(x+", 85)},
+    {"many_commas", "min(" + Repeat("1,", 125) + "1)"},
+    {"parenthesised_terms", Repeat("(1)+", 63) + "(1)"},
+    {"nested_minus_calls", Repeat("-sin(", 42) + "x" + Repeat(")", 42)},
+    {"nested_sums", Repeat("(x+", 63) + "x" + Repeat(")", 63)},
+    {"minus_parentheses", Repeat("-(", 85) + "x" + Repeat(")", 84)},
+    {"mixed_operators", Repeat("x-x*x/x^", 31) + "x"},
+    {"number_runs", Repeat("1e-1+", 50) + "1"},
+    {"nested_min", Repeat("min(x,", 42) + "x" + Repeat(")", 42)},
+};
+
+std::array<long double, SweepPoints> SweepValues() {
+    std::array<long double, SweepPoints> values{};
+    for (int i = 0; i < SweepPoints; ++i) values[i] = -10 + 20.0L * i / (SweepPoints - 1);
+    return values;
+}
+
+const std::array<long double, SweepPoints> Sweep = SweepValues();
+
+void EvaluateFormula(benchmark::State& state, const char* text) {
+    TExpress compiled;
+    compiled.setExpression(text);
+    if (compiled.SyntaxError()) state.SkipWithError("does not compile");
+    // y and z come from memory, as a caller's variables do.
+    long double y = FixedY;
+    long double z = 0;
+    benchmark::DoNotOptimize(y);
+    benchmark::DoNotOptimize(z);
+    for (auto _ : state) {
+        long double sum = 0;
+        for (long double x : Sweep) sum += compiled.Evaluate(x, y, z);
+        benchmark::DoNotOptimize(sum);
+    }
+    state.SetItemsProcessed(state.iterations() * SweepPoints);
+}
+
+template <long double (*Native)(long double, long double)>
+void EvaluateNative(benchmark::State& state) {
+    long double y = FixedY;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(y);
+        long double sum = 0;
+        for (long double x : Sweep) sum += Native(x, y);
+        benchmark::DoNotOptimize(sum);
+    }
+    state.SetItemsProcessed(state.iterations() * SweepPoints);
+}
+
+void Compile(benchmark::State& state, const std::string& text) {
+    TExpress compiled;
+    for (auto _ : state) {
+        compiled.setExpression(text);
+        benchmark::DoNotOptimize(compiled.SyntaxError());
+    }
+}
+
+// Collects the time per iteration of every run for the summary.
+class SummaryReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs)
+            if (!run.error_occurred) nanoseconds[run.benchmark_name()] = run.GetAdjustedCPUTime();
+    }
+    std::map<std::string, double> nanoseconds;
+};
+
+void PrintSummary(const std::map<std::string, double>& ns) {
+    std::printf("\n%-18s %12s %12s %8s\n", "formula", "Evaluate ns", "native ns", "ratio");
+    for (const BenchFormula& f : Formulas) {
+        const auto evaluated = ns.find(std::string("Evaluate/") + f.name);
+        const auto native = ns.find(std::string("Native/") + f.name);
+        if (evaluated == ns.end() || native == ns.end()) continue;
+        const double e = evaluated->second / SweepPoints;
+        const double n = native->second / SweepPoints;
+        std::printf("%-18s %12.2f %12.2f %8.2f\n", f.name, e, n, e / n);
+    }
+    std::printf("\n%-22s %12s\n", "compiled text", "compile us");
+    for (const auto& [name, time] : ns)
+        if (name.rfind("Compile/", 0) == 0)
+            std::printf("%-22s %12.1f\n", name.c_str() + 8, time / 1000);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    for (const BenchFormula& f : Formulas) {
+        benchmark::RegisterBenchmark((std::string("Evaluate/") + f.name).c_str(),
+                                     [&f](benchmark::State& s) { EvaluateFormula(s, f.text); })
+            ->Unit(benchmark::kNanosecond);
+        benchmark::RegisterBenchmark((std::string("Native/") + f.name).c_str(), f.native)
+            ->Unit(benchmark::kNanosecond);
+    }
+    for (const BenchFormula& f : Formulas)
+        benchmark::RegisterBenchmark((std::string("Compile/") + f.name).c_str(),
+                                     [text = std::string(f.text)](benchmark::State& s) {
+                                         Compile(s, text);
+                                     })
+            ->Unit(benchmark::kNanosecond);
+    for (const auto& [name, text] : AdversarialTexts)
+        benchmark::RegisterBenchmark(("Compile/" + name).c_str(),
+                                     [text = text](benchmark::State& s) { Compile(s, text); })
+            ->Unit(benchmark::kNanosecond);
+
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    SummaryReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    PrintSummary(reporter.nanoseconds);
+    return 0;
+}
