@@ -1,5 +1,6 @@
 #include "expression/diffexpress.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <locale.h>
@@ -93,7 +94,7 @@ long double powerValue(long double b, long double n) {
 
 }  // namespace
 
-TDiffExpress::TDiffExpress() : pool_(PoolSize + 1) {}
+TDiffExpress::TDiffExpress() = default;
 
 void TDiffExpress::setFormula(const std::string& formula) { formula_ = formula; }
 
@@ -133,6 +134,9 @@ void TDiffExpress::runErrorRoutine() {
 int TDiffExpress::newNode(NodeKind kind, const std::string& text, int left, int right) {
     if (nodeCount_ >= PoolSize) reject();
     ++nodeCount_;
+    // The pool grows to the largest call so far and is then reused.
+    const auto needed = static_cast<std::size_t>(nodeCount_) + 1;
+    if (pool_.size() < needed) pool_.resize(std::min(needed * 2, std::size_t{PoolSize} + 1));
     TTree& n = node(nodeCount_);
     n.kind = kind;
     n.text = text;

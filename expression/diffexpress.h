@@ -71,7 +71,8 @@ private:
     bool diffError_ = false;
     std::string variable_ = "t";
 
-    // Shared by the two trees of one call; nodes are numbered 1..size-1.
+    // Shared by the two trees of one call, at most 5000 nodes numbered from 1;
+    // no reference to a node is kept across the creation of another.
     std::vector<TTree> pool_;
     int nodeCount_ = 0;
 
