@@ -1,7 +1,7 @@
-#include <QApplication>
-#include <QLabel>
 #include <cstdio>
 #include <cstdlib>
+
+#include "app/startup.h"
 
 namespace {
 
@@ -25,11 +25,5 @@ int main(int argc, char** argv) {
                      "xvfb-run -a scripts/run.sh\n");
         return 2;
     }
-    QApplication application(argc, argv);
-    QApplication::setApplicationName("Lumova");
-    QLabel window("Lumova");
-    window.setWindowTitle("Lumova");
-    window.resize(400, 200);
-    window.show();
-    return application.exec();
+    return runLumova(argc, argv);
 }

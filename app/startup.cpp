@@ -1,0 +1,122 @@
+#include "app/startup.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLocale>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTimer>
+#include <cfenv>
+#include <clocale>
+#include <cstdio>
+#include <limits>
+#include <type_traits>
+
+#include "app/taboutbox.h"
+#include "app/tformparent.h"
+#include "app/tintro.h"
+#include "plane/forms.h"
+#include "plane/plot_state.h"
+#include "plane/tgrafzone.h"
+#include "plane/treperezone.h"
+#include "platform/app_folder.h"
+#include "platform/messages.h"
+#include "platform/settings.h"
+#include "platform/sound.h"
+
+static_assert(std::numeric_limits<long double>::digits == 64, "Lumova computes with 80-bit extended reals");
+
+namespace {
+
+// Creates one window inside the main window's MDI area, hidden, and records it
+// under its registry pointer and its class name.
+template <class Window>
+Window* create(Window*& registryPointer, const char* className, TFormparent& main) {
+    auto* window = new Window;
+    if constexpr (std::is_base_of_v<QMdiSubWindow, Window>) main.mdiArea->addSubWindow(window);
+    window->hide();
+    registryPointer = window;
+    registerForm(className, window);
+    return window;
+}
+
+void createWindows(TFormparent& main) {
+    create(grafzone, "Tgrafzone", main);
+    create(reperezone, "Treperezone", main);
+    create(intro, "Tintro", main);
+    create(AboutBox, "TAboutBox", main);
+}
+
+void startIntro(TFormparent& main) {
+    if (ProgramSettings.intro3d1 || !intro) return;
+    const QSize area = main.mdiArea->size();
+    intro->move(std::max(0, (area.width() - intro->width()) / 2), std::max(0, (area.height() - intro->height()) / 2));
+    intro->show();
+    intro->Timer1->start();
+    playSound(QDir(soundFolder(QString::fromStdString(AppFolder))).filePath("intro2.wav"));
+}
+
+}  // namespace
+
+bool defaultFloatingPointEnvironment() {
+    if (std::fegetround() != FE_TONEAREST) return false;
+#if defined(__x86_64__) || defined(__i386__)
+    unsigned short control = 0;
+    __asm__ volatile("fnstcw %0" : "=m"(control));
+    constexpr unsigned short ExceptionMasks = 0x3F, Precision64 = 0x300, RoundingBits = 0xC00;
+    if ((control & ExceptionMasks) != ExceptionMasks) return false;
+    if ((control & 0x300) != Precision64 || (control & RoundingBits) != 0) return false;
+#endif
+#if defined(__GLIBC__)
+    if (fegetexcept() != 0) return false;
+#endif
+    return true;
+}
+
+ProgramStart startProgram(const QString& executableFolder) {
+    ProgramStart start;
+    const auto folder = findAppFolder(executableFolder);
+    if (!folder) {
+        start.error = QString("Le dossier d'installation de Lumova est introuvable : ni LUMOVA_HOME, ni "
+                              "« Verdanelo/Lumo3D » à côté du programme, ni « ../share/Verdanelo/Lumo3D ».");
+        return start;
+    }
+    const auto settings = readSettingsFile(*folder, &start.error);
+    if (!settings) return start;
+    AppFolder = folder->toStdString();
+    ProgramSettings = *settings;
+    setSettingsFolder(*folder);
+    setPaintProbe([] { return Painting; });
+
+    auto* main = new TFormparent;
+    Formparent = main;
+    registerForm("TFormparent", main);
+    createWindows(*main);
+    startIntro(*main);
+    start.mainWindow = main;
+    return start;
+}
+
+int runLumova(int argc, char** argv) {
+    if (!defaultFloatingPointEnvironment()) {
+        std::fprintf(stderr, "Lumova : l'unité de calcul flottant n'est pas dans son état par défaut "
+                             "(exceptions masquées, arrondi au plus proche) ; les calculs seraient faux.\n");
+        return 1;
+    }
+    QApplication application(argc, argv);
+    QApplication::setApplicationName("Lumova");
+    // Numbers are written and read with a decimal point whatever the user's language.
+    std::setlocale(LC_NUMERIC, "C");
+    QLocale::setDefault(QLocale::c());
+
+    const ProgramStart start = startProgram(QApplication::applicationDirPath());
+    if (!start.mainWindow) {
+        std::fprintf(stderr, "%s\n", start.error.toLocal8Bit().constData());
+        return 1;
+    }
+    start.mainWindow->showMaximized();
+    const int status = application.exec();
+    delete start.mainWindow;
+    clearForms();
+    return status;
+}
