@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRandomGenerator>
 #include <QScrollBar>
 #include <QStatusBar>
 
@@ -19,7 +20,9 @@
 #include "plane/graph_interaction.h"
 #include "plane/plot_state.h"
 #include "plane/tfonczone.h"
+#include "plane/treperezone.h"
 #include "plane/toptionzone.h"
+#include "platform/colour_edit.h"
 #include "platform/cursors.h"
 #include "platform/messages.h"
 
@@ -138,6 +141,11 @@ GraphOptions Tgrafzone::currentOptions() const {
         options.precision = optionzone->precis->value();
     }
     if (foncZone) options.hideCurves = foncZone->cache->isChecked();
+    if (reperezone) {
+        options.grid = reperezone->quadrille->isChecked();
+        options.graduexText = reperezone->Editgraduex->text();
+        options.graduyText = reperezone->Editgraduey->text();
+    }
     return options;
 }
 
@@ -208,7 +216,13 @@ void Tgrafzone::placeSlider() {
 
 void Tgrafzone::chanegtaille() {
     if (Painting) return;
-    repaintGraph();
+    if (!reperezone || !reperezone->ortho->isChecked()) {
+        repaintGraph();
+        return;
+    }
+    PlotFrame.deriveFrom(graphWidth(), graphHeight());
+    if (QRandomGenerator::global()->bounded(2) == 1) reperezone->xfixeyClick();
+    else reperezone->yfixexClick();
 }
 
 QImage Tgrafzone::clipboardPicture() {

@@ -1,0 +1,234 @@
+#include <QApplication>
+#include <QClipboard>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <cmath>
+
+#include <gtest/gtest.h>
+
+#include "plane/forms.h"
+#include "plane/plot_state.h"
+#include "plane/tfonczone.h"
+#include "plane/tgrafzone.h"
+#include "plane/toptionzone.h"
+#include "plane/treperezone.h"
+#include "platform/messages.h"
+#include "platform/settings.h"
+
+#include <QCheckBox>
+#include <QTemporaryDir>
+
+namespace {
+
+constexpr int Width = 512, Height = 512;
+
+class GraphWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (auto& slot : CurveSlot) slot = TCurveSlot{};
+        resetCurveColours();
+        CurveSlot[1].name = "f";
+        CurveSlot[2].name = "g";
+        PlotFrame = TPlotFrame{};
+        PlotFrame.xmin = PlotFrame.ymin = -8;
+        PlotFrame.xmax = PlotFrame.ymax = 8;
+        GraphKind = 1;
+        Painting = false;
+        graph = new Tgrafzone;
+        grafzone = graph;
+        graph->setGraphSize(Width, Height);
+    }
+    void TearDown() override {
+        clearForms();
+        delete graph;
+        GraphKind = 0;
+        Painting = false;
+    }
+
+    TColor windowPixel(int x, int y) { return graph->windowCanvas().pixel(x, y); }
+
+    Tgrafzone* graph = nullptr;
+};
+
+TEST_F(GraphWindowTest, DrawingAreaHasTheRequestedSize) {
+    EXPECT_EQ(graph->graphWidth(), Width);
+    EXPECT_EQ(graph->graphHeight(), Height);
+    graph->trace();
+    EXPECT_EQ(graph->OffscreenBitmap.size(), QSize(Width, Height));
+    EXPECT_EQ(graph->WindowPicture.size(), QSize(Width, Height));
+}
+
+TEST_F(GraphWindowTest, TraceDerivesTheFrameAndDrawsAxesAndCurves) {
+    CurveSlot[1].formula = "x^2-2";
+    graph->trace();
+    EXPECT_EQ(PlotFrame.originx, 256);
+    EXPECT_EQ(PlotFrame.originy, 256);
+    EXPECT_EQ(windowPixel(256, 60), clBlack);
+    EXPECT_EQ(windowPixel(PlotFrame.column(1), PlotFrame.row(-1)), clBlue);
+    EXPECT_FALSE(Painting);
+}
+
+TEST_F(GraphWindowTest, APaintRequestedDuringAPaintIsDropped) {
+    Painting = true;
+    graph->trace();
+    EXPECT_TRUE(graph->OffscreenBitmap.isNull());
+    EXPECT_TRUE(Painting);
+}
+
+TEST_F(GraphWindowTest, ConstruitShowsTheMarkedBackBufferAndEndsThePaint) {
+    graph->trace();
+    graph->offscreenCanvas().setPixel(10, 10, clRed);
+    Painting = true;
+    graph->construit();
+    EXPECT_EQ(windowPixel(10, 10), clRed);
+    EXPECT_FALSE(Painting);
+}
+
+TEST_F(GraphWindowTest, RepaintEraseMarksOfTheBackBuffer) {
+    graph->trace();
+    graph->offscreenCanvas().setPixel(10, 10, clRed);
+    graph->repaintGraph();
+    EXPECT_EQ(windowPixel(10, 10), clWhite);
+}
+
+TEST_F(GraphWindowTest, NoCurvesBeforeAGraphKindIsChosen) {
+    GraphKind = 0;
+    CurveSlot[1].formula = "1";
+    graph->trace();
+    EXPECT_NE(windowPixel(330, PlotFrame.row(1)), clBlue);
+}
+
+TEST_F(GraphWindowTest, AFormulaThatDoesNotCompileIsReportedOncePerPaintAfterIt) {
+    MessageCapture capture;
+    CurveSlot[1].formula = "2*x+";
+    CurveSlot[2].formula = "1";
+    graph->trace();
+    flushMessages();
+    EXPECT_EQ(capture.messages(),
+              QStringList{QString::fromUtf8("écriture de la fonction f non valide")});
+    EXPECT_EQ(windowPixel(330, PlotFrame.row(1)), clLime);
+    graph->trace();
+    flushMessages();
+    EXPECT_EQ(capture.messages().size(), 2);
+}
+
+TEST_F(GraphWindowTest, MessagesRaisedDuringAPaintWaitForItsEnd) {
+    MessageCapture capture;
+    Painting = true;
+    showMessage("pendant");
+    EXPECT_TRUE(capture.messages().isEmpty());
+    Painting = false;
+    flushMessages();
+    EXPECT_EQ(capture.messages(), QStringList{"pendant"});
+}
+
+TEST_F(GraphWindowTest, ClipboardPictureIsFivePixelsSmallerWithoutTheStatusBar) {
+    graph->setStatusText("Mode zoom");
+    const QImage picture = graph->clipboardPicture();
+    EXPECT_EQ(picture.size(), QSize(Width - 5, Height - 5));
+    // The bottom rows are the graph's white background, not the status bar.
+    EXPECT_EQ(picture.pixelColor(100, Height - 6), QColor(Qt::white));
+    graph->copier1Click();
+    EXPECT_EQ(QApplication::clipboard()->image().size(), QSize(Width - 5, Height - 5));
+}
+
+TEST_F(GraphWindowTest, OptionsWindowSetsThicknessFontAndPrecision) {
+    QTemporaryDir folder;
+    setSettingsFolder(folder.path());
+    AppFolder = folder.path().toStdString();
+    auto* options = new Toptionzone;
+    optionzone = options;
+    options->epaisseur->setValue(6);
+    options->taille->setValue(22);
+    options->precis->setValue(3);
+    const GraphOptions read = graph->currentOptions();
+    EXPECT_EQ(read.thickness, 6);
+    EXPECT_EQ(read.fontSize, 22);
+    EXPECT_EQ(read.precision, 3);
+    CurveSlot[1].formula = "2";
+    graph->trace();
+    int thick = 0;
+    for (int y = PlotFrame.row(2) - 10; y <= PlotFrame.row(2) + 10; ++y)
+        thick += windowPixel(330, y) == clBlue;
+    EXPECT_EQ(thick, 7);
+    delete options;
+}
+
+TEST_F(GraphWindowTest, FunctionWindowHidesTheUserCurves) {
+    auto* functions = new TfoncZone;
+    foncZone = functions;
+    CurveSlot[0].formula = "1";
+    CurveSlot[1].formula = "2";
+    functions->cache->setChecked(true);
+    graph->trace();
+    EXPECT_EQ(windowPixel(330, PlotFrame.row(1)), clAqua);
+    EXPECT_NE(windowPixel(330, PlotFrame.row(2)), clBlue);
+    delete functions;
+}
+
+TEST_F(GraphWindowTest, FrameWindowTurnsTheGridOff) {
+    auto* frame = new Treperezone;
+    reperezone = frame;
+    frame->quadrille->setChecked(false);
+    graph->trace();
+    EXPECT_EQ(windowPixel(288, 130), clWhite);
+    frame->quadrille->setChecked(true);
+    graph->trace();
+    EXPECT_EQ(windowPixel(288, 130), clSilver);
+    delete frame;
+}
+
+TEST_F(GraphWindowTest, ResizeWithOrthoCheckedMakesTheFrameOrthonormal) {
+    auto* frame = new Treperezone;
+    reperezone = frame;
+    frame->ortho->setChecked(true);
+    graph->setGraphSize(600, 300);
+    graph->chanegtaille();
+    graph->trace();
+    EXPECT_NEAR(double(PlotFrame.pixelx), double(PlotFrame.pixely), 1e-9);
+    delete frame;
+}
+
+TEST_F(GraphWindowTest, ResizeDuringAPaintDoesNothing) {
+    auto* frame = new Treperezone;
+    reperezone = frame;
+    frame->ortho->setChecked(true);
+    const TPlotFrame before = PlotFrame;
+    Painting = true;
+    graph->chanegtaille();
+    EXPECT_EQ(PlotFrame.ymax, before.ymax);
+    EXPECT_EQ(PlotFrame.xmax, before.xmax);
+    Painting = false;
+    delete frame;
+}
+
+TEST_F(GraphWindowTest, SliderStartsHiddenOverZeroToHundred) {
+    EXPECT_FALSE(graph->t()->isVisibleTo(graph));
+    EXPECT_EQ(graph->t()->minimum(), 0);
+    EXPECT_EQ(graph->t()->maximum(), 100);
+    EXPECT_EQ(graph->t()->pageStep(), 0);
+}
+
+TEST_F(GraphWindowTest, StatusTextIsKept) {
+    graph->setStatusText("Ici M(2;4)");
+    EXPECT_EQ(graph->statusText(), "Ici M(2;4)");
+}
+
+TEST_F(GraphWindowTest, PopUpMenuOffersTheModesAndTheCopy) {
+    EXPECT_EQ(graph->Modenormal1->text(), "Mode neutre (echap)");
+    EXPECT_EQ(graph->Zoom1->text(), "Mode zoom");
+    EXPECT_EQ(graph->Dplacer1->text(), QString::fromUtf8("Mode déplacement"));
+    EXPECT_EQ(graph->copier1->text(), "Copier le graphique");
+    EXPECT_EQ(graph->copier1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
+}
+
+TEST_F(GraphWindowTest, ClosingHidesTheWindowAndTellsTheMainWindow) {
+    QSignalSpy closed(graph, &Tgrafzone::closed);
+    graph->show();
+    graph->close();
+    EXPECT_EQ(closed.count(), 1);
+    EXPECT_FALSE(graph->isVisible());
+}
+
+}  // namespace
