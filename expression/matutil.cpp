@@ -13,7 +13,7 @@ constexpr int MaxZeros = 100;
 constexpr int MaxBisectionRounds = 400;
 // A scan of more steps than this would freeze the program for no visible gain:
 // a smaller step is widened so that every pass stays within it.
-constexpr long double MaxScanSteps = 1e6L;
+constexpr long MaxScanSteps = 1000000;
 // No display is paced by more than a fraction of a second; a longer wait is refused.
 constexpr long double MaxWaitSeconds = 10;
 
@@ -42,7 +42,7 @@ template <typename Visit>
 void scan(const ZeroList& zeros, long double lower, long double upper, long double step,
           Visit visit) {
     long double x = lower;
-    for (long double visits = 0; visits <= MaxScanSteps; ++visits) {
+    for (long visits = 0; visits <= MaxScanSteps; ++visits) {
         visit(x);
         x += step;
         if (x >= upper || zeros.count >= MaxZeros) return;
