@@ -64,6 +64,11 @@ const std::vector<std::pair<std::string, std::string>> AdversarialTexts{
     {"deep_parentheses", Repeat("(", 127) + "x" + Repeat(")", 127)},
     {"power_chain", "x" + Repeat("^x", 127)},
     {"sum_chain", "1" + Repeat("+1", 127)},
+    {"difference_chain", "x" + Repeat("-x", 127)},
+    {"random_differences", "-x--xxx-xx-x-xxx-x----x-x----xxx-xx--x--x-x-xx-xxxxxx----xxx---x---xx-xx---x"
+                           "----x------xxxx--x-x-x--x-x-x-xxx-x-xxx--x-xxxxxx-x---xx-xx--xx-x-x--x--xxx"
+                           "-x--xx-xx-x-x--xx-x-xxx--xxx--xxxx--xxx---xx-xxxxxx-x--x--xxxx--------xx-xx"
+                           "x----xx---x---xx---xxxxx--x--"},
     {"minus_product_chain", Repeat("-x*", 84) + "x"},
     {"unclosed_sums", Repeat("(x+", 85)},
     {"many_commas", "min(" + Repeat("1,", 125) + "1)"},

@@ -54,6 +54,7 @@ int OperatorPriority(Opcode op) {
 }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
 class Recogniser {
 public:
@@ -64,6 +65,7 @@ public:
           balanced_(static_cast<std::size_t>(size_ + 1) * (size_ + 1), false),
           variableNodes_(size_, Unknown), parameterNodes_(size_, Unknown) {
         fillBalanceTable();
+        fillBoundaryTables();
     }
 
     SyntaxTree run() && {
@@ -89,14 +91,44 @@ private:
         }
     }
 
+    // Characters no formula begins or ends with, unless they are variable or
+    // parameter names: they let most useless readings be refused at a glance.
+    void fillBoundaryTables() {
+        canBegin_.fill(true);
+        canEnd_.fill(true);
+        for (char c : std::string_view("*/^),")) canBegin_[static_cast<unsigned char>(c)] = false;
+        for (char c : std::string_view("+-*/^(,")) canEnd_[static_cast<unsigned char>(c)] = false;
+        for (std::string_view names : {variables_, parameters_})
+            for (char c : names) {
+                canBegin_[static_cast<unsigned char>(c)] = true;
+                canEnd_[static_cast<unsigned char>(c)] = true;
+            }
+    }
+
+    bool canBegin(int at) const { return canBegin_[static_cast<unsigned char>(text_[at])]; }
+    bool canEnd(int at) const { return canEnd_[static_cast<unsigned char>(text_[at])]; }
+
+    // A necessary condition for a yes, cheap enough to spare most memo lookups.
+    bool mayBe(Question question, int start, int length) const {
+        if (length == 0) return false;
+        const int last = start + length - 1;
+        switch (question) {
+        case UnaryMinus: return length >= 2 && text_[start] == '-' && canEnd(last);
+        case OneArgumentCall:
+        case TwoArgumentCall: return length >= 5 && text_[last] == ')' && IsLetter(text_[start]);
+        default: return canBegin(start) && canEnd(last);
+        }
+    }
+
     std::size_t index(int start, int length) const {
         return static_cast<std::size_t>(start) * (size_ + 1) + length;
     }
     bool balanced(int start, int length) const { return balanced_[index(start, length)]; }
 
     int ask(Question question, int start, int length) {
-        int& known = memo_[static_cast<std::size_t>(question) * (size_ + 1) * (size_ + 1)
-                           + index(start, length)];
+        if (!mayBe(question, start, length)) return No;
+        // The answers about one substring share a cache line.
+        int& known = memo_[index(start, length) * QuestionCount + question];
         if (known == Unknown) known = answer(question, start, length);
         return known;
     }
@@ -195,7 +227,8 @@ private:
             if (priority == 0) continue;
             const int leftLength = at - start;
             const int rightLength = end - at - 1;
-            if (leftLength == 0 || rightLength == 0) continue;
+            if (leftLength == 0 || rightLength == 0 || !canEnd(at - 1) || !canBegin(at + 1))
+                continue;
             if (!balanced(start, leftLength) || !balanced(at + 1, rightLength)) continue;
             const int left = leftOperand(start, leftLength, priority);
             if (left == No) continue;
@@ -224,9 +257,11 @@ private:
         for (int node : {variable(start, length), ask(Number, start, length),
                          parameter(start, length), parenthesised(start, length)})
             if (node != No) return node;
-        if (const int node = ask(Binary, start, length);
-            node != No && OperatorPriority(nodes_[node].opcode) > priority)
-            return node;
+        // Nothing ranks above a power.
+        if (priority < 3)
+            if (const int node = ask(Binary, start, length);
+                node != No && OperatorPriority(nodes_[node].opcode) > priority)
+                return node;
         if (const int node = ask(OneArgumentCall, start, length); node != No) return node;
         return ask(TwoArgumentCall, start, length);
     }
@@ -312,6 +347,8 @@ private:
     std::vector<bool> balanced_;
     std::vector<int> variableNodes_;
     std::vector<int> parameterNodes_;
+    std::array<bool, 256> canBegin_{};
+    std::array<bool, 256> canEnd_{};
     std::vector<SyntaxNode> nodes_;
 };
 
