@@ -1,0 +1,107 @@
+#include "tools/graph_marks.h"
+
+#include <QScrollBar>
+
+#include "plane/forms.h"
+#include "plane/plot_state.h"
+#include "plane/tgrafzone.h"
+#include "plane/toptionzone.h"
+
+namespace {
+
+constexpr int ChevronSize = 5;
+constexpr int CrossReach = 10;
+
+QPoint pixelOf(const TPlotFrame& frame, long double x, long double y) {
+    return {frame.column(x), frame.row(y)};
+}
+
+// A vertical segment from the x axis at `x` to height `y`, with a chevron at
+// its middle pointing up or down. A segment of no length gets no chevron.
+void addVerticalReading(Marks& marks, const TPlotFrame& frame, long double x, long double y,
+                        bool pointingToAxis) {
+    const QPoint foot = pixelOf(frame, x, 0);
+    const QPoint end = pixelOf(frame, x, y);
+    marks.push_back({foot, end});
+    if (foot == end) return;
+    const int up = end.y() < foot.y() ? -1 : 1;
+    const int direction = pointingToAxis ? -up : up;
+    addChevron(marks, pixelOf(frame, x, y / 2), QPoint(0, direction));
+}
+
+}  // namespace
+
+void addCross(Marks& marks, QPoint centre, int reach) {
+    marks.push_back({centre + QPoint(-reach, -reach), centre + QPoint(reach, reach)});
+    marks.push_back({centre + QPoint(-reach, reach), centre + QPoint(reach, -reach)});
+}
+
+void addChevron(Marks& marks, QPoint tip, QPoint towards) {
+    const QPoint back = -ChevronSize * towards;
+    const QPoint side(towards.y() * ChevronSize, towards.x() * ChevronSize);
+    marks.push_back({tip, tip + back + side});
+    marks.push_back({tip, tip + back - side});
+}
+
+Marks imageMarks(const TPlotFrame& frame, long double a, long double y) {
+    Marks marks;
+    addVerticalReading(marks, frame, a, y, false);
+    const QPoint corner = pixelOf(frame, a, y);
+    const QPoint onAxis = pixelOf(frame, 0, y);
+    marks.push_back({corner, onAxis});
+    if (corner != onAxis) {
+        const int towardsAxis = onAxis.x() < corner.x() ? -1 : 1;
+        addChevron(marks, pixelOf(frame, a / 2, y), QPoint(towardsAxis, 0));
+    }
+    return marks;
+}
+
+Marks antecedentMarks(const TPlotFrame& frame, int pictureWidth, long double k,
+                      const std::vector<PlotPoint>& solutions) {
+    Marks marks;
+    const int row = frame.row(k);
+    marks.push_back({QPoint(0, row), QPoint(pictureWidth, row)});
+    addChevron(marks, QPoint(frame.originx + 15, row), QPoint(1, 0));
+    addChevron(marks, QPoint(frame.originx - 15, row), QPoint(-1, 0));
+    for (const PlotPoint& solution : solutions) {
+        if (solution.y == ErrorValue) continue;
+        addVerticalReading(marks, frame, solution.x, solution.y, true);
+    }
+    return marks;
+}
+
+Marks zeroMarks(const TPlotFrame& frame, const ZeroList& zeros) {
+    Marks marks;
+    for (int i = 0; i < zeros.count; ++i)
+        addCross(marks, pixelOf(frame, zeros.values[i], 0), CrossReach);
+    return marks;
+}
+
+Marks intersectionMarks(const TPlotFrame& frame, const std::vector<PlotPoint>& points) {
+    Marks marks;
+    for (const PlotPoint& point : points) {
+        if (point.y == ErrorValue) continue;
+        const QPoint centre = pixelOf(frame, point.x, point.y);
+        addCross(marks, centre, CrossReach);
+        marks.push_back({centre, pixelOf(frame, point.x, 0)});
+    }
+    return marks;
+}
+
+int markPenWidth() {
+    // Before the options window exists the thickness has its default, 3.
+    const int thickness = optionzone ? optionzone->epaisseur->value() : 3;
+    return thickness - 1;
+}
+
+void drawMarksOnGraph(const Marks& marks) {
+    if (!grafzone) return;
+    Canvas& canvas = grafzone->offscreenCanvas();
+    const TColor keptColour = canvas.penColour();
+    const int keptWidth = canvas.penWidth();
+    canvas.setPen(clRed, markPenWidth());
+    for (const MarkStroke& stroke : marks)
+        canvas.line(stroke.from.x(), stroke.from.y(), stroke.to.x(), stroke.to.y());
+    canvas.setPen(keptColour, keptWidth);
+    grafzone->construit();
+}

@@ -1,0 +1,34 @@
+#include "tools/tcalczone.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+
+#include "expression/matutil.h"
+#include "platform/colour_edit.h"
+#include "tools/tool_support.h"
+
+Tcalczone::Tcalczone(QWidget* parent)
+    : ToolWindow("Calculatrice", parent),
+      calcligne(new ColourEdit(nullptr, ColourEdit::ForcedCase::Lower)),
+      Label1(new QLabel("=")),
+      result(new QLabel) {
+    calcligne->setObjectName("calcligne");
+    calcligne->setText("0");
+    calcligne->paintBlack();
+    calcligne->setMinimumWidth(200);
+    result->setMinimumWidth(200);
+    auto* layout = new QHBoxLayout(body());
+    layout->addWidget(calcligne, 1);
+    layout->addWidget(Label1);
+    layout->addWidget(result, 1);
+    connect(calcligne, &ColourEdit::enterPressed, this, &Tcalczone::calcligneKeyPress);
+    fitToContents();
+}
+
+void Tcalczone::calcligneKeyPress() {
+    const long double value = NumberReader(calcligne->latin1Text());
+    result->setText(value == ErrorValue ? QString("= erreur")
+                                        : QString::fromStdString(FloatToStr(value)));
+}
+
+void Tcalczone::stopClick() { hideAndFocusMainWindow(*this); }

@@ -1,0 +1,23 @@
+#pragma once
+// "Calculatrice": the value of a constant expression typed in school notation.
+
+#include "platform/tool_window.h"
+
+class ColourEdit;
+class QLabel;
+
+class Tcalczone : public ToolWindow {
+    Q_OBJECT
+public:
+    explicit Tcalczone(QWidget* parent = nullptr);
+
+    ColourEdit* calcligne;
+    QLabel* Label1;
+    QLabel* result;
+
+    // Enter in calcligne.
+    void calcligneKeyPress();
+
+protected:
+    void stopClick() override;
+};

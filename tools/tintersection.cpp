@@ -1,0 +1,81 @@
+#include "tools/tintersection.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "plane/plot_state.h"
+#include "tools/graph_marks.h"
+#include "tools/tool_support.h"
+
+namespace {
+
+constexpr int ColumnWidth = 90;
+
+void layOutChoice(QGroupBox* group, std::initializer_list<QRadioButton*> buttons) {
+    auto* layout = new QHBoxLayout(group);
+    for (QRadioButton* button : buttons) layout->addWidget(button);
+}
+
+}  // namespace
+
+// The buttons list i first, then f, g, h.
+Tintersection::Tintersection(QWidget* parent)
+    : ToolWindow("Intersection de deux courbes", parent),
+      GroupBox1(new QGroupBox("Première fonction :")),
+      RadioButton1(makeSlotButton(4, GroupBox1)),
+      RadioButton2(makeSlotButton(1, GroupBox1)),
+      RadioButton3(makeSlotButton(2, GroupBox1)),
+      RadioButton4(makeSlotButton(3, GroupBox1)),
+      GroupBox2(new QGroupBox("Deuxième fonction :")),
+      RadioButton5(makeSlotButton(4, GroupBox2)),
+      RadioButton6(makeSlotButton(1, GroupBox2)),
+      RadioButton7(makeSlotButton(2, GroupBox2)),
+      RadioButton8(makeSlotButton(3, GroupBox2)),
+      BitBtn1(new QPushButton("Go !")),
+      result(makeStringGrid(10, 2, false, nullptr)) {
+    RadioButton2->setChecked(true);
+    RadioButton7->setChecked(true);
+    layOutChoice(GroupBox1, {RadioButton1, RadioButton2, RadioButton3, RadioButton4});
+    layOutChoice(GroupBox2, {RadioButton5, RadioButton6, RadioButton7, RadioButton8});
+    setColumnWidths(*result, ColumnWidth, ColumnWidth);
+    result->setMinimumSize(6 * ColumnWidth, 70);
+
+    auto* choices = new QHBoxLayout;
+    choices->addWidget(GroupBox1);
+    choices->addWidget(GroupBox2);
+    choices->addWidget(BitBtn1);
+    auto* layout = new QVBoxLayout(body());
+    layout->addLayout(choices);
+    layout->addWidget(result);
+    connect(BitBtn1, &QPushButton::clicked, this, &Tintersection::BitBtn1Click);
+    fitToContents();
+}
+
+void Tintersection::BitBtn1Click() {
+    const int first = chosenSlot({RadioButton1, RadioButton2, RadioButton3, RadioButton4});
+    const int second = chosenSlot({RadioButton5, RadioButton6, RadioButton7, RadioButton8});
+    if (first == second || slotFormula(first).empty() || slotFormula(second).empty()) return;
+
+    const std::string difference = slotFormula(first) + "-(" + slotFormula(second) + ")";
+    const ZeroList solutions = zerosAcrossFrame(difference, 0.5L);
+    const std::vector<PlotPoint> points = pointsOnCurve(slotFormula(second), solutions);
+
+    setCell(*result, 0, 0, "x");
+    setCell(*result, 0, 1, "y");
+    result->setColumnCount(solutions.count + 5);
+    setColumnWidths(*result, ColumnWidth, ColumnWidth);
+    // Both rows: a shorter answer must not leave the ordinates of a longer one.
+    clearCells(*result, 1, 0);
+    for (int column = 1; column <= solutions.count; ++column) {
+        const PlotPoint& point = points[column - 1];
+        setCell(*result, column, 0, QString::fromStdString(FloatToStr(point.x)));
+        setCell(*result, column, 1, QString::fromStdString(FloatToStr(RoundTo(point.y, 3))));
+    }
+    drawMarksOnGraph(intersectionMarks(PlotFrame, points));
+}
+
+void Tintersection::stopClick() { hideAndFocusMainWindow(*this); }

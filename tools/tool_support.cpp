@@ -1,0 +1,97 @@
+#include "tools/tool_support.h"
+
+#include <QHeaderView>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <cmath>
+#include <string>
+
+#include "expression/matutil.h"
+#include "platform/colour_edit.h"
+#include "platform/tool_window.h"
+
+namespace {
+
+// Title cells look like the fixed cells of a string grid.
+const QColor TitleBackground(0xF0, 0xF0, 0xF0);
+
+bool isUsable(long double value, bool (*acceptable)(long double)) {
+    if (value == ErrorValue || !std::isfinite(value)) return false;
+    return !acceptable || acceptable(value);
+}
+
+}  // namespace
+
+long double readNumberField(ColourEdit& edit, const char* defaultText,
+                            bool (*acceptable)(long double)) {
+    long double value = NumberReader(edit.latin1Text());
+    if (!isUsable(value, acceptable)) {
+        edit.setText(QString::fromLatin1(defaultText));
+        value = NumberReader(defaultText);
+    }
+    edit.paintBlack();
+    return value;
+}
+
+QString slotName(int slot) {
+    static const char* const names[] = {"", "f", "g", "h", "i"};
+    return names[slot];
+}
+
+QRadioButton* makeSlotButton(int slot, QWidget* parent) {
+    auto* button = new QRadioButton(slotName(slot), parent);
+    button->setProperty("slot", slot);
+    return button;
+}
+
+int chosenSlot(const std::vector<QRadioButton*>& buttons) {
+    for (const QRadioButton* button : buttons)
+        if (button->isChecked()) return button->property("slot").toInt();
+    return 0;
+}
+
+QTableWidget* makeStringGrid(int columns, int rows, bool editable, QWidget* parent) {
+    auto* grid = new QTableWidget(rows, columns, parent);
+    grid->horizontalHeader()->hide();
+    grid->verticalHeader()->hide();
+    grid->setEditTriggers(editable ? QAbstractItemView::AllEditTriggers
+                                   : QAbstractItemView::NoEditTriggers);
+    return grid;
+}
+
+void setCell(QTableWidget& grid, int column, int row, const QString& text) {
+    if (QTableWidgetItem* item = grid.item(row, column)) {
+        item->setText(text);
+        return;
+    }
+    auto* item = new QTableWidgetItem(text);
+    if (row == 0 || column == 0) item->setBackground(TitleBackground);
+    grid.setItem(row, column, item);
+}
+
+QString cellText(const QTableWidget& grid, int column, int row) {
+    const QTableWidgetItem* item = grid.item(row, column);
+    return item ? item->text() : QString();
+}
+
+void clearCells(QTableWidget& grid, int firstColumn, int firstRow) {
+    for (int row = firstRow; row < grid.rowCount(); ++row)
+        for (int column = firstColumn; column < grid.columnCount(); ++column)
+            if (QTableWidgetItem* item = grid.item(row, column)) item->setText(QString());
+}
+
+void setColumnWidths(QTableWidget& grid, int firstWidth, int otherWidth) {
+    for (int column = 0; column < grid.columnCount(); ++column)
+        grid.setColumnWidth(column, column == 0 ? firstWidth : otherWidth);
+}
+
+void showToolWindow(ToolWindow& window, QWidget* focus) {
+    window.show();
+    window.raise();
+    if (focus) focus->setFocus();
+}
+
+void hideAndFocusMainWindow(ToolWindow& window) {
+    window.hide();
+    if (QWidget* main = window.window(); main != &window) main->activateWindow();
+}

@@ -1,0 +1,41 @@
+#pragma once
+// What the analysis windows have in common: numeric fields that fall back to
+// their default text, the choice of a function by its letter, string grids
+// addressed as (column, row) with a title row and column, and showing or
+// closing a window.
+
+#include <QString>
+#include <vector>
+
+class ColourEdit;
+class QRadioButton;
+class QTableWidget;
+class QWidget;
+class ToolWindow;
+
+// Reads a numeric field (a constant expression such as pi/2 is a number). A text
+// that is not a finite number, or that `acceptable` refuses, gets the field's
+// default text back and yields the default's value. The field ends up black.
+long double readNumberField(ColourEdit& edit, const char* defaultText,
+                            bool (*acceptable)(long double) = nullptr);
+
+// The radio button "f", "g", "h" or "i" of function slot 1..4.
+QRadioButton* makeSlotButton(int slot, QWidget* parent);
+// The slot of the checked button, 0 when none is checked.
+int chosenSlot(const std::vector<QRadioButton*>& buttons);
+// "f", "g", "h", "i" for slots 1..4.
+QString slotName(int slot);
+
+// A grid whose first row and first column hold titles, like every grid of the
+// analysis windows. Cells are addressed column first.
+QTableWidget* makeStringGrid(int columns, int rows, bool editable, QWidget* parent);
+void setCell(QTableWidget& grid, int column, int row, const QString& text);
+QString cellText(const QTableWidget& grid, int column, int row);
+// Empties every cell from that column rightwards and from that row downwards.
+void clearCells(QTableWidget& grid, int firstColumn, int firstRow);
+void setColumnWidths(QTableWidget& grid, int firstWidth, int otherWidth);
+
+// Shows a tool window above the others, with the focus in `focus` when given.
+void showToolWindow(ToolWindow& window, QWidget* focus = nullptr);
+// Hides a tool window and gives the keyboard back to the main window.
+void hideAndFocusMainWindow(ToolWindow& window);

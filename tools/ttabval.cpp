@@ -1,0 +1,108 @@
+#include "tools/ttabval.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "constructions/construction_tables.h"
+#include "plane/forms.h"
+#include "plane/plot_state.h"
+#include "plane/tgrafzone.h"
+#include "platform/colour_edit.h"
+#include "tools/tool_support.h"
+#include "tools/values_solving.h"
+
+namespace {
+
+constexpr int GridRows = 20;
+constexpr int FirstColumnWidth = 60;
+constexpr int ColumnWidth = 130;
+
+bool isPositive(long double step) { return step > 0; }
+
+void repaintGraph() {
+    if (grafzone) grafzone->repaintGraph();
+}
+
+}  // namespace
+
+Ttabval::Ttabval(QWidget* parent)
+    : ToolWindow("Tableau de valeurs", parent),
+      Label1(new QLabel("Tous les :")),
+      Label2(new QLabel("De : ")),
+      Label3(new QLabel("à :")),
+      Editpas(new ColourEdit),
+      a(new ColourEdit),
+      b(new ColourEdit),
+      tableaudevaleurs(makeStringGrid(5, GridRows, false, nullptr)),
+      construitpoint(new QCheckBox("Afficher les points.")),
+      BitBtn1(new QPushButton("Go !")) {
+    Editpas->setObjectName("Editpas");
+    a->setObjectName("a");
+    b->setObjectName("b");
+    setColumnWidths(*tableaudevaleurs, FirstColumnWidth, ColumnWidth);
+    tableaudevaleurs->setMinimumSize(FirstColumnWidth + 4 * ColumnWidth + 20, 300);
+
+    auto* fields = new QGridLayout;
+    fields->addWidget(Label1, 0, 0);
+    fields->addWidget(Editpas, 0, 1);
+    fields->addWidget(Label2, 0, 2);
+    fields->addWidget(a, 0, 3);
+    fields->addWidget(Label3, 0, 4);
+    fields->addWidget(b, 0, 5);
+    fields->addWidget(BitBtn1, 0, 6);
+    auto* layout = new QVBoxLayout(body());
+    layout->addLayout(fields);
+    layout->addWidget(tableaudevaleurs);
+    layout->addWidget(construitpoint);
+
+    connect(BitBtn1, &QPushButton::clicked, this, &Ttabval::BitBtn1Click);
+    for (ColourEdit* field : {Editpas, a, b})
+        connect(field, &ColourEdit::enterPressed, this, &Ttabval::BitBtn1Click);
+    connect(construitpoint, &QCheckBox::clicked, this, &Ttabval::construitpointClick);
+    fitToContents();
+}
+
+void Ttabval::BitBtn1Click() {
+    ValuePointCount = 0;
+    clearCells(*tableaudevaleurs, 1, 0);
+
+    const long double step = readNumberField(*Editpas, "1", isPositive);
+    long double from = readNumberField(*a, "-10");
+    long double to = readNumberField(*b, "10");
+    if (!std::isfinite(to - from)) {
+        // Bounds so far apart that their distance overflows: the defaults again.
+        a->setText("-10");
+        b->setText("10");
+        from = -10;
+        to = 10;
+    }
+    const TablePlan plan = planValueTable(step, from, to);
+    if (plan.stepChanged) Editpas->setText(QString::fromStdString(FloatToStr(plan.step)));
+    for (ColourEdit* field : {Editpas, a, b}) field->paintBlack();
+
+    const ValueTable table = computeValueTable(plan);
+    QTableWidget& grid = *tableaudevaleurs;
+    grid.setRowCount(plan.lastRow + 2);
+    setCell(grid, 0, 0, "x");
+    for (int row = 1; row <= plan.lastRow + 1; ++row)
+        setCell(grid, 0, row, QString::fromStdString(FloatToStr(table.xs[row - 1])));
+    for (int slot = 1; slot <= 4; ++slot) {
+        if (!table.slotShown[slot]) continue;
+        setCell(grid, slot, 0, "    " + QString::fromStdString(CurveSlot[slot].name));
+        const std::vector<std::string>& cells = table.columns[slot];
+        for (int row = 1; row <= static_cast<int>(cells.size()); ++row)
+            setCell(grid, slot, row, QString::fromStdString(cells[row - 1]));
+    }
+    for (const PlotPoint& point : table.points) ValuePoints[ValuePointCount++] = {point.x, point.y};
+
+    if (construitpoint->isChecked()) repaintGraph();
+}
+
+void Ttabval::construitpointClick() { repaintGraph(); }
+
+void Ttabval::stopClick() { hideAndFocusMainWindow(*this); }

@@ -1,0 +1,26 @@
+#pragma once
+// "Zéro(s)": the zeros of every defined function across the frame, one column
+// per function, each marked by a cross on the x axis.
+
+#include "platform/tool_window.h"
+
+class QPushButton;
+class QTableWidget;
+
+class Tzerozone : public ToolWindow {
+    Q_OBJECT
+public:
+    explicit Tzerozone(QWidget* parent = nullptr);
+
+    QTableWidget* result;
+    QPushButton* BitBtn1;
+
+    // "Go !".
+    void BitBtn1Click();
+
+protected:
+    void stopClick() override;
+
+private:
+    void resetGrid();
+};
