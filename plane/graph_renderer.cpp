@@ -50,6 +50,25 @@ Steps samplingSteps(long double pixel, int precision) {
     }
 }
 
+// Several samples fall on one pixel, and a run of steps in one direction is one
+// stroke: both are merged so that the pen paints each stretch once, with the
+// same pixels as the separate strokes.
+void extendPolyline(std::vector<QPoint>& polyline, QPoint point) {
+    const std::size_t size = polyline.size();
+    if (size > 0 && polyline.back() == point) return;
+    if (size >= 2) {
+        const QPoint previous = polyline[size - 1] - polyline[size - 2];
+        const QPoint next = point - polyline[size - 1];
+        const long long cross = 1LL * previous.x() * next.y() - 1LL * previous.y() * next.x();
+        const long long dot = 1LL * previous.x() * next.x() + 1LL * previous.y() * next.y();
+        if (cross == 0 && dot > 0) {
+            polyline.back() = point;
+            return;
+        }
+    }
+    polyline.push_back(point);
+}
+
 }  // namespace
 
 void clearGraph(Canvas& canvas) { canvas.fill(clWhite); }
@@ -116,12 +135,9 @@ std::vector<std::vector<QPoint>> functionPolylines(const std::vector<CurveSample
     bool inside = false;
     for (const CurveSample& sample : samples) {
         const bool within = frame.ymin <= sample.y && sample.y <= frame.ymax;
-        const QPoint point(frame.column(sample.x), frame.row(sample.y));
         if (!inside && within) polylines.emplace_back();
         inside = within;
-        if (!inside) continue;
-        std::vector<QPoint>& polyline = polylines.back();
-        if (polyline.empty() || polyline.back() != point) polyline.push_back(point);
+        if (inside) extendPolyline(polylines.back(), QPoint(frame.column(sample.x), frame.row(sample.y)));
     }
     return polylines;
 }

@@ -1,0 +1,133 @@
+// One complete composition of the plane graph (background, axes, grid, labels,
+// four curves, copy to the window picture) at each precision, against the cost
+// of only evaluating the same formulas at the same abscissas. Prints the ratios.
+
+#include <QGuiApplication>
+#include <QImage>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "expression/matutil.h"
+#include "expression/parsor.h"
+#include "plane/graph_renderer.h"
+#include "plane/plot_state.h"
+#include "platform/canvas.h"
+
+namespace {
+
+// The graph window of the 1280 layout.
+constexpr int GraphWidth = 850;
+constexpr int GraphHeight = 800;
+
+const char* const Typed[] = {"x^2-2", "sin(x)*e(-x/5)", "1/x", "sqrt(abs(x))+ln(x^2+1)"};
+
+void setUpGraph() {
+    PlotFrame = TPlotFrame{};
+    PlotFrame.xmin = -10;
+    PlotFrame.xmax = 10;
+    PlotFrame.ymin = -7.94L;
+    PlotFrame.ymax = 7.94L;
+    PlotFrame.deriveFrom(GraphWidth, GraphHeight);
+    resetCurveColours();
+    for (int slot = 1; slot <= 4; ++slot) {
+        CurveSlot[slot].formula = NormaliseFormula(Typed[slot - 1]);
+        CurveSlot[slot].domain = TDomain{};
+    }
+}
+
+GraphOptions optionsAt(int precision) {
+    GraphOptions options;
+    options.precision = precision;
+    return options;
+}
+
+void Trace(benchmark::State& state) {
+    setUpGraph();
+    const GraphOptions options = optionsAt(int(state.range(0)));
+    QImage back(GraphWidth, GraphHeight, QImage::Format_RGB32);
+    QImage window(GraphWidth, GraphHeight, QImage::Format_RGB32);
+    Canvas backCanvas(back), windowCanvas(window);
+    for (auto _ : state) {
+        clearGraph(backCanvas);
+        PlotFrame.deriveFrom(GraphWidth, GraphHeight);
+        drawAxes(backCanvas, PlotFrame, options.thickness);
+        drawGrid(backCanvas, PlotFrame, options.thickness);
+        drawLabels(backCanvas, PlotFrame, options);
+        benchmark::DoNotOptimize(drawFunctionCurves(backCanvas, PlotFrame, options));
+        windowCanvas.draw(0, 0, back);
+    }
+}
+
+// The abscissas a trace evaluates, slot by slot.
+std::vector<std::vector<long double>> sampleAbscissas(int precision) {
+    std::vector<std::vector<long double>> abscissas;
+    TExpress formula;
+    for (int slot = 1; slot <= 4; ++slot) {
+        formula.setExpression(CurveSlot[slot].formula);
+        std::vector<long double> xs;
+        for (const CurveSample& sample :
+             sampleFunction(formula, PlotFrame, CurveSlot[slot].domain, precision, 3))
+            xs.push_back(sample.x);
+        abscissas.push_back(std::move(xs));
+    }
+    return abscissas;
+}
+
+void EvaluateOnly(benchmark::State& state) {
+    setUpGraph();
+    const auto abscissas = sampleAbscissas(int(state.range(0)));
+    std::vector<TExpress> formulas(4);
+    for (int slot = 1; slot <= 4; ++slot) formulas[slot - 1].setExpression(CurveSlot[slot].formula);
+    for (auto _ : state) {
+        for (int k = 0; k < 4; ++k)
+            for (const long double x : abscissas[k])
+                benchmark::DoNotOptimize(formulas[k].Evaluate(x, 0, 0));
+    }
+    std::size_t samples = 0;
+    for (const auto& xs : abscissas) samples += xs.size();
+    state.counters["samples"] = double(samples);
+}
+
+class SummaryReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs)
+            if (!run.error_occurred)
+                milliseconds[run.benchmark_name()] = run.GetAdjustedRealTime();
+    }
+    std::map<std::string, double> milliseconds;
+};
+
+void PrintSummary(const std::map<std::string, double>& ms) {
+    std::printf("\n%-10s %12s %14s %8s\n", "precision", "trace ms", "evaluate ms", "ratio");
+    for (int precision = 1; precision <= 3; ++precision) {
+        const auto trace = ms.find("Trace/" + std::to_string(precision));
+        const auto evaluate = ms.find("EvaluateOnly/" + std::to_string(precision));
+        if (trace == ms.end() || evaluate == ms.end()) continue;
+        std::printf("%-10d %12.2f %14.2f %8.2f\n", precision, trace->second, evaluate->second,
+                    trace->second / evaluate->second);
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QGuiApplication application(argc, argv);
+    benchmark::RegisterBenchmark("Trace", Trace)->DenseRange(1, 3)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("EvaluateOnly", EvaluateOnly)
+        ->DenseRange(1, 3)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    SummaryReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    PrintSummary(reporter.milliseconds);
+    return 0;
+}
