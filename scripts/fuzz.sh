@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets of the formula engine with clang and runs each one in
 # turn, single job, for the given number of seconds (60 by default), starting from the
-# committed seed corpus. A finding stops the run with a non-zero status; libFuzzer
-# leaves the input that triggered it in the current folder (crash-*, timeout-*, ...).
+# committed seed corpus. A finding stops the run with a non-zero status and leaves the
+# input that triggered it in build/fuzz/findings/ (crash-*, timeout-*, ...).
 #
 #   scripts/fuzz.sh [seconds] [target...]      targets: fuzz_formula fuzz_derive fuzz_number_reader
 set -euo pipefail
@@ -16,6 +16,7 @@ targets=("$@")
 [ ${#targets[@]} -eq 0 ] && targets=(fuzz_formula fuzz_derive fuzz_number_reader)
 
 build="$LUMOVA_ROOT/build/fuzz"
+findings="$build/findings"
 cmake -S "$LUMOVA_ROOT/fuzz" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 cmake --build "$build" -j 2 --target "${targets[@]}"
@@ -30,8 +31,8 @@ seeds_of() {
 for target in "${targets[@]}"; do
   # New inputs go to the first folder, which git ignores; the seeds stay untouched.
   corpus="$LUMOVA_ROOT/fuzz/corpus-run/$target"
-  mkdir -p "$corpus"
+  mkdir -p "$corpus" "$findings"
   echo "== $target: $seconds s"
   "$build/$target" -max_total_time="$seconds" -max_len=1024 -timeout=5 -rss_limit_mb=2048 \
-    -print_final_stats=1 "$corpus" "$(seeds_of "$target")"
+    -print_final_stats=1 -artifact_prefix="$findings/" "$corpus" "$(seeds_of "$target")"
 done
