@@ -34,9 +34,9 @@ void Canvas::setBrushColour(TColor colour) {
 
 QPen Canvas::qtPen() const {
     if (penWidth_ <= 1) {
-        // A one-pixel line that leaves out its last pixel, as the original's lines did.
+        // Both end pixels; strokeLine then gives the last one back.
         QPen pen(toQColor(penColour_), 0);
-        pen.setCapStyle(Qt::FlatCap);
+        pen.setCapStyle(Qt::SquareCap);
         return pen;
     }
     QPen pen(toQColor(penColour_), penWidth_);
@@ -47,7 +47,20 @@ QPen Canvas::qtPen() const {
 
 void Canvas::strokeLine(QPainter& painter, QPoint from, QPoint to) const {
     if (from == to) return;
+    if (penWidth_ > 1) {
+        painter.drawLine(from, to);
+        return;
+    }
+    // One-pixel lines stop one pixel short of their end, whatever their direction:
+    // the end pixel is kept as it was.
+    const bool endInside = image_.valid(to);
+    const QColor endColour = endInside ? image_.pixelColor(to) : QColor();
     painter.drawLine(from, to);
+    if (!endInside) return;
+    const QPainter::CompositionMode mode = painter.compositionMode();
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(QRect(to, QSize(1, 1)), endColour);
+    painter.setCompositionMode(mode);
 }
 
 void Canvas::moveTo(int x, int y) { penPosition_ = clamped(x, y); }

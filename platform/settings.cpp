@@ -87,7 +87,7 @@ std::optional<Settings> readSettingsFile(const QString& appFolder, QString* erro
     auto settings = parseSettingsLine(line);
     if (!settings) {
         *error = QString("Le fichier de réglages « %1 » est mal formé : il doit contenir une ligne de "
-                         "8 chiffres, par exemple 21330011. Lumova ne peut pas démarrer.")
+                         "8 chiffres, par exemple 21333011. Lumova ne peut pas démarrer.")
                      .arg(QDir::toNativeSeparators(path));
     }
     return settings;
