@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QTimer>
 #include <cfenv>
 #include <clocale>
@@ -15,14 +16,28 @@
 #include "app/taboutbox.h"
 #include "app/tformparent.h"
 #include "app/tintro.h"
+#include "constructions/tsupprimer.h"
 #include "plane/forms.h"
 #include "plane/plot_state.h"
+#include "plane/tchangedomaine.h"
+#include "plane/tchoixf.h"
+#include "plane/tcoord.h"
+#include "plane/tfonczone.h"
+#include "plane/tformemo.h"
 #include "plane/tgrafzone.h"
+#include "plane/tkval.h"
+#include "plane/toptionzone.h"
 #include "plane/treperezone.h"
 #include "platform/app_folder.h"
 #include "platform/messages.h"
 #include "platform/settings.h"
 #include "platform/sound.h"
+#include "tools/tantecedent.h"
+#include "tools/tcalczone.h"
+#include "tools/timagezone.h"
+#include "tools/tintersection.h"
+#include "tools/ttabval.h"
+#include "tools/tzerozone.h"
 
 static_assert(std::numeric_limits<long double>::digits == 64, "Lumova computes with 80-bit extended reals");
 
@@ -40,11 +55,27 @@ Window* create(Window*& registryPointer, const char* className, TFormparent& mai
     return window;
 }
 
+// In this order: a window may rely on the windows created before it.
 void createWindows(TFormparent& main) {
     create(grafzone, "Tgrafzone", main);
+    QObject::connect(grafzone, &Tgrafzone::closed, &main, [&main] { main.Repre1->menuAction()->setVisible(false); });
     create(reperezone, "Treperezone", main);
+    create(foncZone, "TfoncZone", main);
+    create(tabval, "Ttabval", main);
+    create(zerozone, "Tzerozone", main);
+    create(intersection, "Tintersection", main);
+    create(antecedent, "Tantecedent", main);
+    create(choixf, "Tchoixf", main);
+    create(calczone, "Tcalczone", main);
+    create(supprimer, "Tsupprimer", main);
+    create(optionzone, "Toptionzone", main);
+    create(imagezone, "Timagezone", main);
+    create(kval, "Tkval", main);
+    create(changedomaine, "Tchangedomaine", main);
     create(intro, "Tintro", main);
     create(AboutBox, "TAboutBox", main);
+    create(formemo, "Tformemo", main);
+    create(coord, "Tcoord", main);
 }
 
 void startIntro(TFormparent& main) {

@@ -27,11 +27,14 @@
 #include "constructions/construction_tables.h"
 #include "plane/forms.h"
 #include "plane/graph_interaction.h"
+#include "plane/tfonczone.h"
+#include "plane/tkval.h"
 #include "plane/plot_state.h"
 #include "plane/tgrafzone.h"
 #include "plane/treperezone.h"
 #include "platform/app_folder.h"
 #include "platform/colour.h"
+#include "platform/colour_edit.h"
 #include "platform/cursors.h"
 #include "platform/settings.h"
 #include "platform/shell.h"
@@ -68,7 +71,7 @@ void placeForm(const char* className, int left, int top) {
 
 // Gives the keyboard focus to the control of that name inside a window.
 void focusControl(const char* className, const char* controlName) {
-    QWidget* window = findForm(className);
+    QWidget* window = className ? findForm(className) : nullptr;
     if (!window) return;
     if (auto* control = window->findChild<QWidget*>(controlName)) control->setFocus();
 }
@@ -368,8 +371,9 @@ void TFormparent::switchGraphKind(const KindSetup& setup) {
 }
 
 void TFormparent::Fonctiondex1Click() {
-    switchGraphKind({1, true, false, false, 7.94L, {"TfoncZone", "Treperezone"}, "TfoncZone", "Editf"});
+    switchGraphKind({1, true, false, false, 7.94L, {"TfoncZone", "Treperezone"}, nullptr, nullptr});
     setGraphCursorRemembered(crDefault);
+    if (foncZone) foncZone->Editf->setFocus();
 }
 
 void TFormparent::Animation1Click() {
@@ -417,11 +421,9 @@ void TFormparent::fermerfenetres() {
         slot.formula.clear();
         slot.domain.restricted = false;
     }
-    if (QWidget* functions = findForm("TfoncZone"))
-        for (const char* edit : {"Editf", "Editg", "Edith", "Editi"})
-            if (auto* field = functions->findChild<QLineEdit*>(edit)) field->clear();
-    if (QWidget* parameter = findForm("Tkval"))
-        if (auto* label = parameter->findChild<QLabel*>("valk")) label->clear();
+    if (foncZone)
+        for (int slot = 1; slot <= 4; ++slot) foncZone->slotEdit(slot)->clear();
+    if (kval) kval->valk->clear();
 
     PlotMode = 0;
     clearConstructionCounts();
