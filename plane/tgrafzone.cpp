@@ -25,6 +25,7 @@
 #include "platform/colour_edit.h"
 #include "platform/cursors.h"
 #include "platform/messages.h"
+#include "tools/ttabval.h"
 
 namespace {
 
@@ -189,17 +190,31 @@ void Tgrafzone::construit() {
     if (WindowPicture.size() != OffscreenBitmap.size())
         WindowPicture = QImage(OffscreenBitmap.size(), QImage::Format_RGB32);
     windowCanvas_.draw(0, 0, OffscreenBitmap);
+    // The space view owns the screen while it is shown; the paint still ends,
+    // or the plane graph would never be drawn again once it is hidden.
+    if (const QWidget* space = findForm("Tgrafgl"); space && space->isVisible()) {
+        Painting = false;
+        surface_->update();
+        return;
+    }
     const GraphOptions options = currentOptions();
     windowCanvas_.setPen(clRed, options.thickness - 1);
     windowCanvas_.setFontSize(options.fontSize);
-    ConstructionStyle style;
-    style.penWidth = options.thickness - 1;
-    style.fontSize = options.fontSize;
-    drawPointsAndLines(windowCanvas_, offscreenCanvas_, style);
+    drawPointsAndLines(windowCanvas_, offscreenCanvas_, constructionStyle(options));
     placeSlider();
     drawPolygons(windowCanvas_);
     Painting = false;
     surface_->update();
+}
+
+ConstructionStyle Tgrafzone::constructionStyle(const GraphOptions& options) const {
+    ConstructionStyle style;
+    style.penWidth = options.thickness - 1;
+    style.fontSize = options.fontSize;
+    // The translation, symmetry and rotation windows come later; until then
+    // their constructions are drawn without the optional guides.
+    style.showValuePoints = tabval && tabval->construitpoint->isChecked();
+    return style;
 }
 
 void Tgrafzone::layOutBars() {

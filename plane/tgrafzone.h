@@ -9,6 +9,7 @@
 #include <QMdiSubWindow>
 #include <QString>
 
+#include "constructions/construction_painter.h"
 #include "plane/graph_renderer.h"
 #include "platform/canvas.h"
 
@@ -82,6 +83,7 @@ private:
     void FormClose();
     void composeBackBuffer(const GraphOptions& options);
     void placeSlider();
+    ConstructionStyle constructionStyle(const GraphOptions& options) const;
     void layOutBars();
 
     GraphSurface* surface_ = nullptr;

@@ -15,6 +15,8 @@
 #include "plane/treperezone.h"
 #include "platform/messages.h"
 #include "platform/settings.h"
+#include "constructions/construction_tables.h"
+#include "tools/ttabval.h"
 
 #include <QCheckBox>
 #include <QTemporaryDir>
@@ -201,6 +203,40 @@ TEST_F(GraphWindowTest, ResizeDuringAPaintDoesNothing) {
     EXPECT_EQ(PlotFrame.xmax, before.xmax);
     Painting = false;
     delete frame;
+}
+
+TEST_F(GraphWindowTest, TableOfValuesPointsFollowItsCheckBox) {
+    auto* table = new Ttabval;
+    tabval = table;
+    ValuePoints[0] = TValuePoint{1, 1};
+    ValuePointCount = 1;
+    table->construitpoint->setChecked(true);
+    graph->trace();
+    const int column = PlotFrame.column(1) + 3, row = PlotFrame.row(1) + 3;  // on the cross
+    EXPECT_EQ(windowPixel(column, row), clRed);
+    EXPECT_NE(graph->offscreenCanvas().pixel(column, row), clRed);
+    table->construitpoint->setChecked(false);
+    graph->trace();
+    EXPECT_NE(windowPixel(column, row), clRed);
+    ValuePointCount = 0;
+    delete table;
+}
+
+TEST_F(GraphWindowTest, ShownSpaceViewKeepsTheConstructionsOffButEndsThePaint) {
+    QWidget space;
+    registerForm("Tgrafgl", &space);
+    space.show();
+    ValuePoints[0] = TValuePoint{1, 1};
+    ValuePointCount = 1;
+    auto* table = new Ttabval;
+    tabval = table;
+    table->construitpoint->setChecked(true);
+    graph->trace();
+    EXPECT_NE(windowPixel(PlotFrame.column(1) + 3, PlotFrame.row(1) + 3), clRed);
+    EXPECT_FALSE(Painting);
+    registerForm("Tgrafgl", nullptr);
+    ValuePointCount = 0;
+    delete table;
 }
 
 TEST_F(GraphWindowTest, SliderStartsHiddenOverZeroToHundred) {
