@@ -32,11 +32,11 @@ Tantecedent::Tantecedent(QWidget* parent)
       RadioButton4(makeSlotButton(4, GroupBox1)),
       Editantecedent(new ColourEdit(nullptr, ColourEdit::ForcedCase::Lower)),
       BitBtn1(new QPushButton("Go !")),
-      result(makeStringGrid(10, 1, false, nullptr)) {
+      result(makeStringGrid(10, 1, GridTitles::FirstColumn, false)) {
     Editantecedent->setObjectName("Editantecedent");
     RadioButton1->setChecked(true);
     setColumnWidths(*result, FirstColumnWidth, ColumnWidth);
-    result->setMinimumSize(FirstColumnWidth + 5 * ColumnWidth, 60);
+    showExactly(*result, 6, 1);
 
     auto* choice = new QHBoxLayout(GroupBox1);
     for (QRadioButton* button : {RadioButton1, RadioButton2, RadioButton3, RadioButton4}) {

@@ -27,6 +27,7 @@ Tcalczone::Tcalczone(QWidget* parent)
 
 void Tcalczone::calcligneKeyPress() {
     const long double value = NumberReader(calcligne->latin1Text());
+    calcligne->paintBlack();
     result->setText(value == ErrorValue ? QString("= erreur")
                                         : QString::fromStdString(FloatToStr(value)));
 }

@@ -36,13 +36,13 @@ Tintersection::Tintersection(QWidget* parent)
       RadioButton7(makeSlotButton(2, GroupBox2)),
       RadioButton8(makeSlotButton(3, GroupBox2)),
       BitBtn1(new QPushButton("Go !")),
-      result(makeStringGrid(10, 2, false, nullptr)) {
+      result(makeStringGrid(10, 2, GridTitles::FirstColumn, false)) {
     RadioButton2->setChecked(true);
     RadioButton7->setChecked(true);
     layOutChoice(GroupBox1, {RadioButton1, RadioButton2, RadioButton3, RadioButton4});
     layOutChoice(GroupBox2, {RadioButton5, RadioButton6, RadioButton7, RadioButton8});
     setColumnWidths(*result, ColumnWidth, ColumnWidth);
-    result->setMinimumSize(6 * ColumnWidth, 70);
+    showExactly(*result, 6, 2);
 
     auto* choices = new QHBoxLayout;
     choices->addWidget(GroupBox1);

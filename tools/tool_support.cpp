@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <cmath>
 #include <string>
@@ -50,8 +51,9 @@ int chosenSlot(const std::vector<QRadioButton*>& buttons) {
     return 0;
 }
 
-QTableWidget* makeStringGrid(int columns, int rows, bool editable, QWidget* parent) {
-    auto* grid = new QTableWidget(rows, columns, parent);
+QTableWidget* makeStringGrid(int columns, int rows, GridTitles titles, bool editable) {
+    auto* grid = new QTableWidget(rows, columns);
+    grid->setProperty("titleRow", titles == GridTitles::FirstRowAndColumn);
     grid->horizontalHeader()->hide();
     grid->verticalHeader()->hide();
     grid->setEditTriggers(editable ? QAbstractItemView::AllEditTriggers
@@ -65,7 +67,8 @@ void setCell(QTableWidget& grid, int column, int row, const QString& text) {
         return;
     }
     auto* item = new QTableWidgetItem(text);
-    if (row == 0 || column == 0) item->setBackground(TitleBackground);
+    if (column == 0 || (row == 0 && grid.property("titleRow").toBool()))
+        item->setBackground(TitleBackground);
     grid.setItem(row, column, item);
 }
 
@@ -83,6 +86,19 @@ void clearCells(QTableWidget& grid, int firstColumn, int firstRow) {
 void setColumnWidths(QTableWidget& grid, int firstWidth, int otherWidth) {
     for (int column = 0; column < grid.columnCount(); ++column)
         grid.setColumnWidth(column, column == 0 ? firstWidth : otherWidth);
+}
+
+void showAtLeast(QTableWidget& grid, int columns, int rows) {
+    int width = 2 * grid.frameWidth() + grid.verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < columns; ++column) width += grid.columnWidth(column);
+    const int height = 2 * grid.frameWidth() + rows * grid.verticalHeader()->defaultSectionSize()
+                       + grid.horizontalScrollBar()->sizeHint().height();
+    grid.setMinimumSize(width, height);
+}
+
+void showExactly(QTableWidget& grid, int columns, int rows) {
+    showAtLeast(grid, columns, rows);
+    grid.setMaximumHeight(grid.minimumHeight());
 }
 
 void showToolWindow(ToolWindow& window, QWidget* focus) {

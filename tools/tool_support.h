@@ -26,14 +26,20 @@ int chosenSlot(const std::vector<QRadioButton*>& buttons);
 // "f", "g", "h", "i" for slots 1..4.
 QString slotName(int slot);
 
-// A grid whose first row and first column hold titles, like every grid of the
-// analysis windows. Cells are addressed column first.
-QTableWidget* makeStringGrid(int columns, int rows, bool editable, QWidget* parent);
+// The string grids of the analysis windows: cells are addressed column first;
+// the first column holds titles, and so does the first row of most grids.
+enum class GridTitles { FirstColumn, FirstRowAndColumn };
+QTableWidget* makeStringGrid(int columns, int rows, GridTitles titles, bool editable);
 void setCell(QTableWidget& grid, int column, int row, const QString& text);
 QString cellText(const QTableWidget& grid, int column, int row);
 // Empties every cell from that column rightwards and from that row downwards.
 void clearCells(QTableWidget& grid, int firstColumn, int firstRow);
 void setColumnWidths(QTableWidget& grid, int firstWidth, int otherWidth);
+// Makes the grid at least large enough to show that many of its first columns
+// and rows, scroll bars included.
+void showAtLeast(QTableWidget& grid, int columns, int rows);
+// Makes it exactly that high, for grids whose row count never changes.
+void showExactly(QTableWidget& grid, int columns, int rows);
 
 // Shows a tool window above the others, with the focus in `focus` when given.
 void showToolWindow(ToolWindow& window, QWidget* focus = nullptr);

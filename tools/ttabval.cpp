@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
@@ -38,14 +39,14 @@ Ttabval::Ttabval(QWidget* parent)
       Editpas(new ColourEdit),
       a(new ColourEdit),
       b(new ColourEdit),
-      tableaudevaleurs(makeStringGrid(5, GridRows, false, nullptr)),
+      tableaudevaleurs(makeStringGrid(5, GridRows, GridTitles::FirstRowAndColumn, false)),
       construitpoint(new QCheckBox("Afficher les points.")),
       BitBtn1(new QPushButton("Go !")) {
     Editpas->setObjectName("Editpas");
     a->setObjectName("a");
     b->setObjectName("b");
     setColumnWidths(*tableaudevaleurs, FirstColumnWidth, ColumnWidth);
-    tableaudevaleurs->setMinimumSize(FirstColumnWidth + 4 * ColumnWidth + 20, 300);
+    showAtLeast(*tableaudevaleurs, 5, 12);
 
     auto* fields = new QGridLayout;
     fields->addWidget(Label1, 0, 0);
@@ -85,6 +86,8 @@ void Ttabval::BitBtn1Click() {
     if (plan.stepChanged) Editpas->setText(QString::fromStdString(FloatToStr(plan.step)));
     for (ColourEdit* field : {Editpas, a, b}) field->paintBlack();
 
+    // A long table takes a second or two to fill.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const ValueTable table = computeValueTable(plan);
     QTableWidget& grid = *tableaudevaleurs;
     grid.setRowCount(plan.lastRow + 2);
@@ -99,6 +102,7 @@ void Ttabval::BitBtn1Click() {
             setCell(grid, slot, row, QString::fromStdString(cells[row - 1]));
     }
     for (const PlotPoint& point : table.points) ValuePoints[ValuePointCount++] = {point.x, point.y};
+    QGuiApplication::restoreOverrideCursor();
 
     if (construitpoint->isChecked()) repaintGraph();
 }

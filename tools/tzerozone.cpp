@@ -20,11 +20,11 @@ constexpr int RowHeight = 30;
 
 Tzerozone::Tzerozone(QWidget* parent)
     : ToolWindow("Zéro(s)", parent),
-      result(makeStringGrid(GridColumns, GridRows, true, nullptr)),
+      result(makeStringGrid(GridColumns, GridRows, GridTitles::FirstRowAndColumn, true)),
       BitBtn1(new QPushButton("Go !")) {
     result->verticalHeader()->setDefaultSectionSize(RowHeight);
     setColumnWidths(*result, 40, 120);
-    result->setMinimumSize(40 + 4 * 120 + 4, 8 * RowHeight);
+    showAtLeast(*result, 5, 8);
     for (int slot = 1; slot <= 4; ++slot)
         setCell(*result, slot, 0, QString::fromStdString(CurveSlot[slot].name));
 

@@ -107,6 +107,7 @@ TEST_F(ZeroWindow, TypicalUseListsAndMarksBothRootsOfXSquaredMinusTwo) {
     Tzerozone window;
     window.show();
     zerozone = &window;
+    graph_->show();
     showFunction("x^2-2");
 
     click(window.BitBtn1);
@@ -130,8 +131,6 @@ TEST_F(ZeroWindow, TypicalUseListsAndMarksBothRootsOfXSquaredMinusTwo) {
     EXPECT_FALSE(isRed(backBuffer(), PlotFrame.column(0) + 6, PlotFrame.row(0) + 6));
 
     if (const QByteArray folder = qgetenv("LUMOVA_SCREENSHOT_DIR"); !folder.isEmpty()) {
-        graph_->show();
-        window.show();
         const QImage graphShot = graph_->grab().toImage();
         const QImage zeroShot = window.grab().toImage();
         QImage both(graphShot.width() + zeroShot.width() + 10,
@@ -471,6 +470,20 @@ INSTANTIATE_TEST_SUITE_P(, TableStepInput,
                                            StepCase{"TooManyRows", "0.0001", "1", 22}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(TableWindow, TableJustUnderTheRowLimitIsFilledToItsLastRow) {
+    Ttabval window;
+    window.show();
+    CurveSlot[1].formula = "x";
+    typeInto(window.Editpas, "0.0002001");
+    window.BitBtn1Click();
+    EXPECT_EQ(window.Editpas->text(), "0.0002001");
+    const int rows = window.tableaudevaleurs->rowCount();
+    // 20 / 0.0002001 = 99950.02: rows 1 .. 99951 under the title row.
+    EXPECT_EQ(rows, 99952);
+    EXPECT_EQ(cell(window.tableaudevaleurs, 1, rows - 1), cell(window.tableaudevaleurs, 0, rows - 1));
+    EXPECT_EQ(ValuePointCount, ValuePointCapacity);
+}
+
 TEST_F(TableWindow, WrongBoundsTakeTheirDefaults) {
     Ttabval window;
     window.show();
@@ -529,6 +542,7 @@ TEST_P(Calculator, ShowsTheValueOrEqualsErreur) {
     typeInto(window.calcligne, QString::fromUtf8(c.typed));
     pressEnter(window.calcligne);
     EXPECT_EQ(window.result->text(), c.shown);
+    EXPECT_EQ(window.calcligne->fontColour(), clBlack);
 }
 
 INSTANTIATE_TEST_SUITE_P(, Calculator,
