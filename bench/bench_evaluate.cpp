@@ -118,6 +118,23 @@ void EvaluateNative(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * SweepPoints);
 }
 
+// The cost of calling any non-inlined function with Evaluate's signature and
+// adding up its results: the floor under which no Evaluate can go.
+[[gnu::noinline]] long double FirstArgument(long double x, long double, long double) { return x; }
+
+void CallFloor(benchmark::State& state) {
+    long double y = FixedY;
+    long double z = 0;
+    benchmark::DoNotOptimize(y);
+    benchmark::DoNotOptimize(z);
+    for (auto _ : state) {
+        long double sum = 0;
+        for (long double x : Sweep) sum += FirstArgument(x, y, z);
+        benchmark::DoNotOptimize(sum);
+    }
+    state.SetItemsProcessed(state.iterations() * SweepPoints);
+}
+
 void Compile(benchmark::State& state, const std::string& text) {
     TExpress compiled;
     for (auto _ : state) {
@@ -147,6 +164,8 @@ void PrintSummary(const std::map<std::string, double>& ns) {
         const double n = native->second / SweepPoints;
         std::printf("%-18s %12.2f %12.2f %8.2f\n", f.name, e, n, e / n);
     }
+    if (const auto floor = ns.find("CallFloor"); floor != ns.end())
+        std::printf("%-18s %12.2f\n", "call floor", floor->second / SweepPoints);
     std::printf("\n%-22s %12s\n", "compiled text", "compile us");
     for (const auto& [name, time] : ns)
         if (name.rfind("Compile/", 0) == 0)
@@ -156,6 +175,7 @@ void PrintSummary(const std::map<std::string, double>& ns) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    benchmark::RegisterBenchmark("CallFloor", CallFloor)->Unit(benchmark::kNanosecond);
     for (const BenchFormula& f : Formulas) {
         benchmark::RegisterBenchmark((std::string("Evaluate/") + f.name).c_str(),
                                      [&f](benchmark::State& s) { EvaluateFormula(s, f.text); })

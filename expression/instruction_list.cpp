@@ -350,7 +350,8 @@ Operand InstructionList::emit(const SyntaxTree& tree, int node) {
     if (n.second >= 0) {
         in.second = emit(tree, n.second);
         if (IsInPlaceArithmetic(n.opcode) && IsSimple(in.first) && IsSimple(in.second)) {
-            const Arithmetic& done = arithmetic_.emplace_back(n.opcode, in.first, in.second);
+            const Arithmetic& done =
+                arithmetic_.emplace_back(Arithmetic{n.opcode, in.first, in.second});
             return {OperandKind::Arithmetic, 0, nullptr, nullptr, &done};
         }
         if (n.opcode == Opcode::IntegerPower) {
