@@ -1,6 +1,7 @@
 // One complete composition of the plane graph (background, axes, grid, labels,
 // four curves, copy to the window picture) at each precision, against the cost
-// of only evaluating the same formulas at the same abscissas. Prints the ratios.
+// of only evaluating the same formulas at the same abscissas. Prints the ratios
+// and the share of the picture without curves.
 
 #include <QGuiApplication>
 #include <QImage>
@@ -45,7 +46,8 @@ GraphOptions optionsAt(int precision) {
     return options;
 }
 
-void Trace(benchmark::State& state) {
+// The whole picture, with or without the curves.
+void compose(benchmark::State& state, bool withCurves) {
     setUpGraph();
     const GraphOptions options = optionsAt(int(state.range(0)));
     QImage back(GraphWidth, GraphHeight, QImage::Format_RGB32);
@@ -57,10 +59,13 @@ void Trace(benchmark::State& state) {
         drawAxes(backCanvas, PlotFrame, options.thickness);
         drawGrid(backCanvas, PlotFrame, options.thickness);
         drawLabels(backCanvas, PlotFrame, options);
-        benchmark::DoNotOptimize(drawFunctionCurves(backCanvas, PlotFrame, options));
+        if (withCurves) benchmark::DoNotOptimize(drawFunctionCurves(backCanvas, PlotFrame, options));
         windowCanvas.draw(0, 0, back);
     }
 }
+
+void Trace(benchmark::State& state) { compose(state, true); }
+void Background(benchmark::State& state) { compose(state, false); }
 
 // The abscissas a trace evaluates, slot by slot.
 std::vector<std::vector<long double>> sampleAbscissas(int precision) {
@@ -112,6 +117,9 @@ void PrintSummary(const std::map<std::string, double>& ms) {
         std::printf("%-10d %12.2f %14.2f %8.2f\n", precision, trace->second, evaluate->second,
                     trace->second / evaluate->second);
     }
+    if (const auto background = ms.find("Background/2"); background != ms.end())
+        std::printf("background, axes, grid, labels and copy without curves: %.2f ms\n",
+                    background->second);
 }
 
 }  // namespace
@@ -120,6 +128,7 @@ int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QGuiApplication application(argc, argv);
     benchmark::RegisterBenchmark("Trace", Trace)->DenseRange(1, 3)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Background", Background)->Arg(2)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("EvaluateOnly", EvaluateOnly)
         ->DenseRange(1, 3)
         ->Unit(benchmark::kMillisecond);
