@@ -288,7 +288,7 @@ void enterMoveMode(Tgrafzone& graph) {
     setModeCursor(graph, crSizeAll);
     showChoiceWindow(false);
     graph.t()->hide();
-    graph.setFocus();
+    graph.widget()->setFocus();
 }
 
 void enterZoomMode(Tgrafzone& graph) {
@@ -297,7 +297,7 @@ void enterZoomMode(Tgrafzone& graph) {
     setModeCursor(graph, MagnifierCursor);
     showChoiceWindow(false);
     graph.t()->hide();
-    graph.setFocus();
+    graph.widget()->setFocus();
 }
 
 void enterBrowseMode(Tgrafzone& graph) {
