@@ -1,12 +1,12 @@
 #include "expression/instruction_list.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <numbers>
 #include <random>
 #include <utility>
-
 
 namespace {
 

@@ -1,138 +1,176 @@
 #include <cstring>
+#include <limits>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "expression/matutil.h"
 
-// The rewriting works on 1-based positions so that each pass reads like its
-// rule: "the character at i-1", "i < length". Every pass keeps its own loop
-// bound: the passes with a fixed bound visit 1..N+1 of the length they started
-// with, so their own insertions can push characters out of their reach.
+// Each pass reads the text once and writes the rewritten text as it goes, so a
+// pass costs time in proportion to the length however many characters it
+// inserts. Positions are 1-based, as in the rules: "the character at i-1" is
+// the last one written, "the character at i+1" the next one still to read.
+// The passes with a fixed bound visit positions 1..N+1 of the length they
+// started with, so their own insertions push characters out of their reach.
 
 namespace {
 
 constexpr char SuperscriptTwo = '\xB2';
 
-class Text {
-public:
-    explicit Text(std::string text) : text_(std::move(text)) {}
+enum class Bound { FixedRange, CurrentLength };
 
-    int length() const { return static_cast<int>(text_.size()); }
+class Pass {
+public:
+    Pass(std::string_view text, Bound bound)
+        : input_(text),
+          last_(bound == Bound::FixedRange ? static_cast<int>(text.size()) + 1
+                                           : std::numeric_limits<int>::max()) {
+        output_.reserve(text.size() + text.size() / 2);
+    }
+
+    // Visits the positions one after another; a step that does nothing keeps
+    // the character.
+    template <typename Step>
+    std::string run(Step step) && {
+        while (next_ < input_.size() && position() <= last_) {
+            acted_ = false;
+            step(*this, position());
+            if (!acted_) keep();
+        }
+        output_.append(input_.substr(next_));
+        return std::move(output_);
+    }
+
+    int length() const { return static_cast<int>(output_.size() + input_.size() - next_); }
 
     // False for a position outside the text: such a position holds no character.
     bool has(int i) const { return i >= 1 && i <= length(); }
-    bool is(int i, char c) const { return has(i) && text_[i - 1] == c; }
-    bool startsAt(int i, std::string_view word) const {
-        return i >= 1 && i - 1 + static_cast<int>(word.size()) <= length()
-               && text_.compare(i - 1, word.size(), word) == 0;
-    }
+    bool is(int i, char c) const { return has(i) && at(i) == c; }
+    // Words are only looked for at the current position.
+    bool startsHere(std::string_view word) const { return input_.substr(next_).starts_with(word); }
     // True when position i holds a character and it is not one of the list.
-    bool holdsNoneOf(int i, const char* list) const { return has(i) && !inList(i, list); }
-    bool holdsOneOf(int i, const char* list) const { return has(i) && inList(i, list); }
+    bool holdsNoneOf(int i, const char* list) const { return has(i) && !inList(at(i), list); }
+    bool holdsOneOf(int i, const char* list) const { return has(i) && inList(at(i), list); }
 
-    void insert(int i, std::string_view what) { text_.insert(i - 1, what); }
-    void erase(int i) { text_.erase(i - 1, 1); }
-    void replace(int i, std::string_view what) { text_.replace(i - 1, 1, what); }
-
-    std::string take() { return std::move(text_); }
+    // The character that moves into the current position is not visited again.
+    void erase() {
+        act();
+        ++next_;
+        if (next_ < input_.size()) keep();
+    }
+    void replace(std::string_view what) {
+        act();
+        output_.append(what);
+        ++next_;
+    }
+    // Visiting the character again at the next position would find the '*'
+    // before it and change nothing.
+    void insertBefore(char what) {
+        act();
+        output_ += what;
+        keep();
+    }
+    // The word (one character or more) stays at the current position.
+    void insertAfter(char what, std::size_t wordLength = 1) {
+        act();
+        for (std::size_t k = 0; k < wordLength; ++k) keep();
+        output_ += what;
+    }
 
 private:
+    int position() const { return static_cast<int>(output_.size()) + 1; }
+
+    char at(int i) const {
+        const auto written = static_cast<int>(output_.size());
+        return i <= written ? output_[i - 1] : input_[next_ + (i - written - 1)];
+    }
+
     // A zero byte is an ordinary character here, not the end of the list.
-    bool inList(int i, const char* list) const {
-        const char c = text_[i - 1];
+    static bool inList(char c, const char* list) {
         return c != '\0' && std::strchr(list, c) != nullptr;
     }
 
-    std::string text_;
+    void act() { acted_ = true; }
+    void keep() { output_ += input_[next_++]; }
+
+    std::string_view input_;
+    std::size_t next_ = 0;
+    int last_;
+    std::string output_;
+    bool acted_ = false;
 };
-
-// Visits positions 1..N+1, N being the length when the pass begins.
-template <typename Step>
-void visitFixedRange(Text& text, Step step) {
-    const int last = text.length() + 1;
-    for (int i = 1; i <= last; ++i) step(i);
-}
-
-// Visits positions while they are within the current length.
-template <typename Step>
-void visitCurrentLength(Text& text, Step step) {
-    for (int i = 1; i <= text.length(); ++i) step(i);
-}
 
 // The characters that already separate a product from what precedes or follows it.
 constexpr const char* OperatorsOrOpening = "*+-(/^";
 constexpr const char* OperatorsOrClosing = "*+-)/^";
 constexpr const char* OpeningOrOperators = "(*+-/^";
 
-void insertProductBeforeWord(Text& text, std::string_view word, const char* allowedBefore) {
-    visitFixedRange(text, [&](int i) {
-        if (i > 1 && text.startsAt(i, word) && text.holdsNoneOf(i - 1, allowedBefore))
-            text.insert(i, "*");
+template <typename Step>
+std::string Rewrite(const std::string& text, Bound bound, Step step) {
+    return Pass(text, bound).run(step);
+}
+
+std::string InsertProductBeforeWord(const std::string& text, std::string_view word,
+                                    const char* allowedBefore) {
+    return Rewrite(text, Bound::FixedRange, [&](Pass& p, int i) {
+        if (i > 1 && p.startsHere(word) && p.holdsNoneOf(i - 1, allowedBefore))
+            p.insertBefore('*');
     });
 }
 
 }  // namespace
 
 std::string NormaliseFormula(const std::string& input) {
-    Text text(input);
-
-    visitFixedRange(text, [&](int i) {
-        if (text.is(i, '+') && i > 1 && text.is(i - 1, '-')) text.erase(i);
+    std::string text = Rewrite(input, Bound::FixedRange, [](Pass& p, int i) {
+        if (p.is(i, '+') && i > 1 && p.is(i - 1, '-')) p.erase();
     });
-    visitFixedRange(text, [&](int i) {
-        if (text.is(i, '+') && i < text.length() && text.is(i + 1, '-')) text.erase(i);
+    text = Rewrite(text, Bound::FixedRange, [](Pass& p, int i) {
+        if (p.is(i, '+') && i < p.length() && p.is(i + 1, '-')) p.erase();
     });
-    visitFixedRange(text, [&](int i) {
-        if (text.is(i, 'k')) text.replace(i, "y");
+    text = Rewrite(text, Bound::FixedRange, [](Pass& p, int i) {
+        if (p.is(i, 'k')) p.replace("y");
     });
-    visitFixedRange(text, [&](int i) {
-        if (text.is(i, 'v')) text.replace(i, "sqrt");
+    text = Rewrite(text, Bound::FixedRange, [](Pass& p, int i) {
+        if (p.is(i, 'v')) p.replace("sqrt");
     });
-    visitCurrentLength(text, [&](int i) {
-        if (text.is(i, SuperscriptTwo)) text.replace(i, "^2");
+    text = Rewrite(text, Bound::CurrentLength, [](Pass& p, int i) {
+        if (p.is(i, SuperscriptTwo)) p.replace("^2");
     });
-    // After an insertion the '*' sits at i and the variable at i+1, which the
-    // next step visits and finds already separated.
-    visitCurrentLength(text, [&](int i) {
-        if (text.holdsOneOf(i, "xyz") && i > 1 && text.holdsNoneOf(i - 1, OperatorsOrOpening))
-            text.insert(i, "*");
+    text = Rewrite(text, Bound::CurrentLength, [](Pass& p, int i) {
+        if (p.holdsOneOf(i, "xyz") && i > 1 && p.holdsNoneOf(i - 1, OperatorsOrOpening))
+            p.insertBefore('*');
     });
-    visitFixedRange(text, [&](int i) {
-        if (text.holdsOneOf(i, "xyz") && i < text.length()
-            && text.holdsNoneOf(i + 1, OperatorsOrClosing))
-            text.insert(i + 1, "*");
+    text = Rewrite(text, Bound::FixedRange, [](Pass& p, int i) {
+        if (p.holdsOneOf(i, "xyz") && i < p.length() && p.holdsNoneOf(i + 1, OperatorsOrClosing))
+            p.insertAfter('*');
     });
-    insertProductBeforeWord(text, "pi", OperatorsOrOpening);
-    visitFixedRange(text, [&](int i) {
-        if (text.startsAt(i, "pi") && i < text.length() - 1
-            && text.holdsNoneOf(i + 2, OperatorsOrClosing))
-            text.insert(i + 2, "*");
+    text = InsertProductBeforeWord(text, "pi", OperatorsOrOpening);
+    text = Rewrite(text, Bound::FixedRange, [](Pass& p, int i) {
+        if (p.startsHere("pi") && i < p.length() - 1 && p.holdsNoneOf(i + 2, OperatorsOrClosing))
+            p.insertAfter('*', 2);
     });
-    visitFixedRange(text, [&](int i) {
-        if (text.is(i, 'e') && !text.startsAt(i, "exp")) text.replace(i, "exp");
+    text = Rewrite(text, Bound::FixedRange, [](Pass& p, int i) {
+        if (p.is(i, 'e') && !p.startsHere("exp")) p.replace("exp");
     });
     // Variables, e and the last letters of the function names keep a call's parenthesis.
-    visitFixedRange(text, [&](int i) {
-        if (text.is(i, '(') && text.holdsNoneOf(i - 1, "(*+-/xyz^snthpe")) text.insert(i, "*");
+    text = Rewrite(text, Bound::FixedRange, [](Pass& p, int i) {
+        if (p.is(i, '(') && p.holdsNoneOf(i - 1, "(*+-/xyz^snthpe")) p.insertBefore('*');
     });
-    visitFixedRange(text, [&](int i) {
-        if (text.is(i, ')') && i < text.length() && text.holdsNoneOf(i + 1, ")*+-/^"))
-            text.insert(i + 1, "*");
+    text = Rewrite(text, Bound::FixedRange, [](Pass& p, int i) {
+        if (p.is(i, ')') && i < p.length() && p.holdsNoneOf(i + 1, ")*+-/^")) p.insertAfter('*');
     });
-    insertProductBeforeWord(text, "ln", OpeningOrOperators);
+    text = InsertProductBeforeWord(text, "ln", OpeningOrOperators);
     // The 'c' keeps the cos, sin and tan inside arccos, arcsin and arctan whole.
-    visitFixedRange(text, [&](int i) {
-        if (i > 1 && text.holdsNoneOf(i - 1, "(c*+-/^")
-            && (text.startsAt(i, "cos") || text.startsAt(i, "sin") || text.startsAt(i, "tan")
-                || text.startsAt(i, "exp")))
-            text.insert(i, "*");
+    text = Rewrite(text, Bound::FixedRange, [](Pass& p, int i) {
+        if (i > 1 && p.holdsNoneOf(i - 1, "(c*+-/^")
+            && (p.startsHere("cos") || p.startsHere("sin") || p.startsHere("tan")
+                || p.startsHere("exp")))
+            p.insertBefore('*');
     });
-    insertProductBeforeWord(text, "sqrt", OpeningOrOperators);
-    visitFixedRange(text, [&](int i) {
-        if (i > 1 && text.holdsNoneOf(i - 1, OpeningOrOperators)
-            && (text.startsAt(i, "arccos") || text.startsAt(i, "arcsin")
-                || text.startsAt(i, "arctan")))
-            text.insert(i, "*");
+    text = InsertProductBeforeWord(text, "sqrt", OpeningOrOperators);
+    return Rewrite(text, Bound::FixedRange, [](Pass& p, int i) {
+        if (i > 1 && p.holdsNoneOf(i - 1, OpeningOrOperators)
+            && (p.startsHere("arccos") || p.startsHere("arcsin") || p.startsHere("arctan")))
+            p.insertBefore('*');
     });
-    return text.take();
 }
