@@ -24,6 +24,12 @@ long double AtRunTime(long double v) {
 
 // ---------------------------------------------------------------- values
 
+long double RepeatedProduct(long double u, int count) {
+    long double product = AtRunTime(u);
+    for (int i = 1; i < count; ++i) product *= u;
+    return product;
+}
+
 struct ValueCase {
     const char* name;
     std::string formula;
@@ -117,8 +123,7 @@ INSTANTIATE_TEST_SUITE_P(
         ValueCase{"FourthPowerOfNegative", "x^4", -2, 16},
         ValueCase{"FifthPowerOfNegative", "x^5", -2, -32},
         ValueCase{"FifthPowerIsARepeatedProduct", "x^5", 1.1L, 1.1L * 1.1L * 1.1L * 1.1L * 1.1L},
-        ValueCase{"HundredthPowerIsARepeatedProduct", "x^100", 1.01L,
-                  [] { long double p = 1.01L; for (int i = 1; i < 100; ++i) p *= 1.01L; return p; }()},
+        ValueCase{"HundredthPowerIsARepeatedProduct", "x^100", 1.01L, RepeatedProduct(1.01L, 100)},
         ValueCase{"ZeroExponentGivesOne", "x^0", 0, 1},
         ValueCase{"FirstPowerIsTheBase", "x^1", -7, -7},
         ValueCase{"NegativeIntegerExponent", "x^(-1)", -2, -0.5L},
@@ -127,6 +132,9 @@ INSTANTIATE_TEST_SUITE_P(
         ValueCase{"FractionalExponentGoesThroughLogarithm", "x^2.5", 4,
                   std::exp(2.5L * std::log(AtRunTime(4)))},
         ValueCase{"VariableExponent", "2^x", 10, std::exp(10 * std::log(AtRunTime(2)))},
+        ValueCase{"LongestRepeatedProduct", "x^65536", 1.00001L, RepeatedProduct(1.00001L, 65536)},
+        ValueCase{"LongerProductsAreSquaredInstead", "x^70000", 1.0001L,
+                  RepeatedProduct(1.0001L, 70000), 1e-9L},
         ValueCase{"HugeEvenExponentOfMinusOne", "x^1e30", -1, 1},
         ValueCase{"HugeExponentOverflows", "x^1e30", 1.0000001L, Infinity},
         ValueCase{"HugeNegativeExponentGivesZero", "x^-1e30", 2, 0}),
