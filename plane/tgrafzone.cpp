@@ -223,7 +223,7 @@ void Tgrafzone::layOutBars() {
 }
 
 void Tgrafzone::placeSlider() {
-    if (!t_->isVisible()) return;
+    if (t_->isHidden()) return;
     const int barHeight = grafbar_->height();
     t_->setGeometry(0, graphHeight() - barHeight - barHeight - CopyMargin,
                     graphWidth() - CopyMargin, barHeight);

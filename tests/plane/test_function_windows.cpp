@@ -357,6 +357,28 @@ TEST_F(OptionsWindowTest, AChangeRepaintsTheVisibleGraphWithTheNewFont) {
     delete graph;
 }
 
+TEST_F(OptionsWindowTest, IntroSwitchDuringTheIntroEndsIt) {
+    QWidget intro;
+    registerForm("Tintro", &intro);
+    intro.show();
+    IntroRunning = true;
+    Toptionzone window;
+    window.intro3d1->click();
+    EXPECT_TRUE(intro.isHidden());
+    EXPECT_EQ(readLine(), "31241101");
+    IntroRunning = false;
+}
+
+TEST_F(OptionsWindowTest, IntroSwitchAfterTheIntroOnlySaves) {
+    QWidget intro;
+    registerForm("Tintro", &intro);
+    intro.show();
+    IntroRunning = false;
+    Toptionzone window;
+    window.intro3d1->click();
+    EXPECT_FALSE(intro.isHidden());
+}
+
 // --- help memo and k -----------------------------------------------------------
 
 TEST(HelpMemo, StatesTheSyntaxAndTheEntryConvention) {

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QClipboard>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "plane/forms.h"
+#include "plane/graph_interaction.h"
 #include "plane/plot_state.h"
 #include "plane/tfonczone.h"
 #include "plane/tgrafzone.h"
@@ -20,6 +22,7 @@
 
 #include <QCheckBox>
 #include <QTemporaryDir>
+#include <QTest>
 
 namespace {
 
@@ -244,6 +247,44 @@ TEST_F(GraphWindowTest, SliderStartsHiddenOverZeroToHundred) {
     EXPECT_EQ(graph->t()->minimum(), 0);
     EXPECT_EQ(graph->t()->maximum(), 100);
     EXPECT_EQ(graph->t()->pageStep(), 0);
+}
+
+TEST_F(GraphWindowTest, ShownSliderIsPlacedAboveTheStatusBarByEachPaint) {
+    graph->t()->show();
+    graph->trace();
+    const int bar = graph->grafbar()->height();
+    EXPECT_EQ(graph->t()->geometry(), QRect(0, Height - bar - bar - 5, Width - 5, bar));
+}
+
+TEST_F(GraphWindowTest, MouseAndKeysGoToTheInteractionModes) {
+    QWidget* surface = graph->widget();
+    QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier, QPoint(100, 120));
+    EXPECT_EQ(MouseButton, 1);
+    EXPECT_EQ(DragStartX, 100);
+    EXPECT_EQ(DragStartY, 120);
+    QTest::mouseRelease(surface, Qt::LeftButton, Qt::NoModifier, QPoint(100, 120));
+    EXPECT_EQ(MouseButton, 0);
+    PlotMode = 2;
+    QTest::keyClick(surface, Qt::Key_Escape);
+    EXPECT_EQ(PlotMode, 0);
+}
+
+TEST_F(GraphWindowTest, PopUpMenuChangesTheMode) {
+    graph->Zoom1->trigger();
+    EXPECT_EQ(PlotMode, 2);
+    graph->Dplacer1->trigger();
+    EXPECT_EQ(PlotMode, 1);
+    graph->Modenormal1->trigger();
+    EXPECT_EQ(PlotMode, 0);
+}
+
+TEST_F(GraphWindowTest, StatusBarGetsOutOfTheWayOfTheMouse) {
+    graph->show();
+    graph->grafbar()->show();
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(graph->grafbar(), &move);
+    EXPECT_TRUE(graph->grafbar()->isHidden());
 }
 
 TEST_F(GraphWindowTest, StatusTextIsKept) {
