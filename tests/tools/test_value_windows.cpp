@@ -484,14 +484,68 @@ TEST_F(TableWindow, TableJustUnderTheRowLimitIsFilledToItsLastRow) {
     EXPECT_EQ(ValuePointCount, ValuePointCapacity);
 }
 
-TEST_F(TableWindow, WrongBoundsTakeTheirDefaults) {
+struct BoundsCase {
+    const char* name;
+    const char* from;
+    const char* to;
+    const char* fromAfter;
+    const char* toAfter;
+};
+
+class TableBoundsInput : public ValueWindows, public ::testing::WithParamInterface<BoundsCase> {};
+
+TEST_P(TableBoundsInput, WrongBoundsTakeTheirDefaults) {
+    const BoundsCase& c = GetParam();
     Ttabval window;
     window.show();
-    typeInto(window.a, "de");
-    typeInto(window.b, "1,5");
+    typeInto(window.a, c.from);
+    typeInto(window.b, c.to);
     click(window.BitBtn1);
-    EXPECT_EQ(window.a->text(), "-10");
-    EXPECT_EQ(window.b->text(), "10");
+    EXPECT_EQ(window.a->text(), c.fromAfter);
+    EXPECT_EQ(window.b->text(), c.toAfter);
+    EXPECT_EQ(cell(window.tableaudevaleurs, 0, 1), c.fromAfter);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    , TableBoundsInput,
+    ::testing::Values(BoundsCase{"Letters", "de", "mot", "-10", "10"},
+                      BoundsCase{"Comma", "0", "1,5", "0", "10"},
+                      BoundsCase{"DistanceOverflows", "-9*10^4931", "9*10^4931", "-10", "10"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(TableWindow, ReversedBoundsCountDown) {
+    Ttabval window;
+    window.show();
+    typeInto(window.a, "3");
+    typeInto(window.b, "0");
+    click(window.BitBtn1);
+    EXPECT_EQ(window.Editpas->text(), "-0.2");
+    EXPECT_EQ(window.tableaudevaleurs->rowCount(), 17);
+    EXPECT_EQ(cell(window.tableaudevaleurs, 0, 16), "0");
+}
+
+TEST_F(TableWindow, AbscissasAreListedEvenWithoutAnyFunction) {
+    Ttabval window;
+    window.show();
+    typeInto(window.Editpas, "5");
+    click(window.BitBtn1);
+    EXPECT_EQ(cell(window.tableaudevaleurs, 0, 5), "10");
+    EXPECT_EQ(ValuePointCount, 0);
+}
+
+TEST_F(TableWindow, TickedPointsAppearAsCrossesOnTheGraph) {
+    Ttabval window;
+    window.show();
+    tabval = &window;
+    showFunction("x/2");
+    click(window.BitBtn1);
+    const int c = PlotFrame.column(4), r = PlotFrame.row(2);
+    EXPECT_FALSE(isRed(shownPicture(), c + 3, r + 3));
+    click(window.construitpoint);
+    EXPECT_TRUE(isRed(shownPicture(), c + 3, r + 3));
+    EXPECT_TRUE(isRed(shownPicture(), c - 3, r + 3));
+    click(window.construitpoint);
+    EXPECT_FALSE(isRed(shownPicture(), c + 3, r + 3));
 }
 
 TEST_F(TableWindow, NewTableReplacesTheOldOneAndItsPoints) {
@@ -543,6 +597,17 @@ TEST_P(Calculator, ShowsTheValueOrEqualsErreur) {
     pressEnter(window.calcligne);
     EXPECT_EQ(window.result->text(), c.shown);
     EXPECT_EQ(window.calcligne->fontColour(), clBlack);
+}
+
+TEST(CalculatorKeys, SuperscriptTwoIsASquare) {
+    Tcalczone window;
+    window.show();
+    window.calcligne->clear();
+    QTest::keyClicks(window.calcligne, "3");
+    QTest::sendKeyEvent(QTest::Click, window.calcligne, Qt::Key_unknown, QString(QChar(0xB2)),
+                        Qt::NoModifier);
+    pressEnter(window.calcligne);
+    EXPECT_EQ(window.result->text(), "9");
 }
 
 INSTANTIATE_TEST_SUITE_P(, Calculator,
