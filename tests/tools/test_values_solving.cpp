@@ -63,25 +63,6 @@ INSTANTIATE_TEST_SUITE_P(
 
 using ValueTableFilling = WithEmptySlots;
 
-TEST_F(ValueTableFilling, ReciprocalShowsErreurAtZeroAndKeepsTheFourDefinedPoints) {
-    CurveSlot[1].formula = "1/x";
-    const ValueTable table = computeValueTable(planValueTable(0.5L, -1, 1));
-    const std::vector<std::string> expected{"-1", "-2", "erreur", "2", "1"};
-    EXPECT_EQ(table.columns[1], expected);
-    ASSERT_EQ(table.points.size(), 4u);
-    EXPECT_EQ(table.points[1].x, -0.5L);
-    EXPECT_EQ(table.points[1].y, -2.0L);
-    EXPECT_EQ(table.points[2].x, 0.5L);
-}
-
-TEST_F(ValueTableFilling, AbscissasRunFromTheStartByTheStep) {
-    const ValueTable table = computeValueTable(planValueTable(1, -10, 10));
-    ASSERT_EQ(table.xs.size(), 21u);
-    EXPECT_EQ(table.xs.front(), -10);
-    EXPECT_EQ(table.xs[10], 0);
-    EXPECT_EQ(table.xs.back(), 10);
-}
-
 TEST_F(ValueTableFilling, ValuesAreRoundedToEightDecimals) {
     CurveSlot[2].formula = "x/3";
     const ValueTable table = computeValueTable(planValueTable(1, 1, 4));
@@ -152,14 +133,6 @@ INSTANTIATE_TEST_SUITE_P(
                       ImageCase{"RootOfNegative", "sqrt(x)", -1, "?"},
                       ImageCase{"FormulaThatDoesNotCompile", "x+", 1, "?"}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(EquationText, SolvesForTheValueEvenWhenTypedAsAnExpression) {
-    const long double twoPi = NumberReader("2pi");
-    const ZeroList solutions = FindZeros(equationText("x^2", twoPi), -10, 10, 0.04L);
-    ASSERT_EQ(solutions.count, 2);
-    EXPECT_EQ(FloatToStr(solutions.values[0]), "-2.5066");
-    EXPECT_EQ(FloatToStr(solutions.values[1]), "2.5066");
-}
 
 TEST(EquationText, TinyAndHugeValuesStillCompile) {
     EXPECT_NEAR(static_cast<double>(FormulaValue(equationText("x", 1e-20L), 0)), -1e-20, 1e-30);
