@@ -103,7 +103,7 @@ void drawLabels(Canvas& canvas, const TPlotFrame& frame, const GraphOptions& opt
     canvas.setFontColour(clBlack);
     canvas.setPen(clBlack, options.thickness - 1);
     canvas.textOut(xTip - 5, y0 + 8, options.graduexText);
-    canvas.textOut(x0 - 18, yTip - 8, options.graduyText);
+    if (!options.polar) canvas.textOut(x0 - 18, yTip - 8, options.graduyText);
     canvas.textOut(x0 - 25, y0 + 7, "O");
     canvas.line(xTip, y0, xTip - ArrowSize, y0 - ArrowSize);
     canvas.line(xTip, y0, xTip - ArrowSize, y0 + ArrowSize);

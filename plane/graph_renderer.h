@@ -22,6 +22,7 @@ struct GraphOptions {
     bool hideCurves = false;    // "Masquer les courbes" (slots 1..4 only)
     QString graduexText = "1";  // labels written at the first graduations
     QString graduyText = "1";
+    bool polar = false;  // polar frame: circles and rays instead of axes and squares
 };
 
 // White background; the canvas keeps its size.

@@ -136,6 +136,7 @@ void Tgrafzone::setGraphSize(int width, int height) {
 
 GraphOptions Tgrafzone::currentOptions() const {
     GraphOptions options;
+    options.polar = GraphKind == 4;
     if (optionzone) {
         options.thickness = optionzone->epaisseur->value();
         options.fontSize = optionzone->taille->value();
@@ -156,8 +157,11 @@ void Tgrafzone::composeBackBuffer(const GraphOptions& options) {
         OffscreenBitmap = QImage(width, height, QImage::Format_RGB32);
     clearGraph(offscreenCanvas_);
     PlotFrame.deriveFrom(width, height);
-    drawAxes(offscreenCanvas_, PlotFrame, options.thickness);
-    if (options.grid) drawGrid(offscreenCanvas_, PlotFrame, options.thickness);
+    if (!options.polar) {
+        drawAxes(offscreenCanvas_, PlotFrame, options.thickness);
+        if (options.grid) drawGrid(offscreenCanvas_, PlotFrame, options.thickness);
+    }
+    // The polar grid is drawn here once the polar curve window exists.
     drawLabels(offscreenCanvas_, PlotFrame, options);
 }
 

@@ -142,6 +142,17 @@ TEST_F(RendererTest, LabelsGrowWithTheFontSize) {
     EXPECT_GT(large, small * 2);
 }
 
+TEST_F(RendererTest, PolarFrameHasNoOrdinateLabel) {
+    options.fontSize = 22;
+    drawLabels(canvas, frame, options);
+    const int withLabel = countDark(236, 200, 255, 240);  // the "1" left of the y axis
+    clearGraph(canvas);
+    options.polar = true;
+    drawLabels(canvas, frame, options);
+    EXPECT_GT(withLabel, 0);
+    EXPECT_EQ(countDark(236, 200, 255, 240), 0);
+}
+
 TEST_F(RendererTest, XArrowHeadSitsAtTheFirstGraduation) {
     drawLabels(canvas, frame, options);
     EXPECT_EQ(canvas.pixel(285, 253), clBlack);

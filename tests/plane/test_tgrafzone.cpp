@@ -74,6 +74,13 @@ TEST_F(GraphWindowTest, TraceDerivesTheFrameAndDrawsAxesAndCurves) {
     EXPECT_FALSE(Painting);
 }
 
+TEST_F(GraphWindowTest, PolarKindDrawsNeitherAxesNorSquares) {
+    GraphKind = 4;
+    graph->trace();
+    EXPECT_EQ(windowPixel(256, 60), clWhite);
+    EXPECT_EQ(windowPixel(288, 130), clWhite);
+}
+
 TEST_F(GraphWindowTest, APaintRequestedDuringAPaintIsDropped) {
     Painting = true;
     graph->trace();
