@@ -13,6 +13,7 @@
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <QTest>
+#include <QToolButton>
 #include <memory>
 
 #include "constructions/construction_tables.h"
@@ -618,6 +619,24 @@ INSTANTIATE_TEST_SUITE_P(, Calculator,
                                            CalculatorCase{"Letters", "bonjour", "= erreur"},
                                            CalculatorCase{"Empty", "", "= erreur"}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// --- Closing -----------------------------------------------------------------------
+
+TEST(Closing, StopHidesEveryWindow) {
+    Timagezone image;
+    Tantecedent antecedents;
+    Tzerozone zeros;
+    Tintersection intersections;
+    Ttabval table;
+    Tcalczone calculator;
+    for (ToolWindow* window : std::initializer_list<ToolWindow*>{
+             &image, &antecedents, &zeros, &intersections, &table, &calculator}) {
+        showToolWindow(*window);
+        ASSERT_TRUE(window->isVisible());
+        QTest::mouseClick(window->stop(), Qt::LeftButton);
+        EXPECT_FALSE(window->isVisible()) << window->windowTitle().toStdString();
+    }
+}
 
 // --- Marks follow the thickness option ------------------------------------------
 
