@@ -54,6 +54,8 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
+        // Until the first paint fits the window, what it does not cover is white.
+        if (graph_.WindowPicture.size() != size()) painter.fillRect(rect(), Qt::white);
         painter.drawImage(0, 0, graph_.WindowPicture);
     }
     void resizeEvent(QResizeEvent*) override {
@@ -105,7 +107,7 @@ Tgrafzone::Tgrafzone(QWidget* parent) : QMdiSubWindow(parent) {
     t_->setObjectName("t");
     t_->setRange(0, 100);
     t_->setPageStep(0);
-    t_->setCursor(Qt::SizeHorCursor);
+    t_->setCursor(cursorFromNumber(crSizeWE));
     t_->hide();
     connect(t_, &QScrollBar::valueChanged, this, [this] { graphSliderChange(*this); });
 
