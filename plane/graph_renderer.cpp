@@ -1,7 +1,6 @@
 #include "plane/graph_renderer.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 
 #include "expression/parsor.h"
