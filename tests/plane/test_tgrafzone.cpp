@@ -147,6 +147,8 @@ TEST_F(GraphWindowTest, ClipboardPictureIsFivePixelsSmallerWithoutTheStatusBar) 
 
 TEST_F(GraphWindowTest, OptionsWindowSetsThicknessFontAndPrecision) {
     QTemporaryDir folder;
+    // Never the user's own settings.
+    qputenv("XDG_CONFIG_HOME", QByteArray(folder.filePath("config").toUtf8()));
     setSettingsFolder(folder.path());
     AppFolder = folder.path().toStdString();
     auto* options = new Toptionzone;
