@@ -47,6 +47,16 @@ void drawTraceDot(Canvas& offscreen, int slot, int penWidth) {
     offscreen.ellipse(p.x - 1, p.y - 1, p.x + 1, p.y + 1);
 }
 
+enum class Upward { No, Yes };
+
+// The full-height vertical through x; lines stop one pixel short of their end,
+// so the direction decides which edge row is left out.
+void drawVertical(Canvas& window, long double x, Upward upward = Upward::Yes) {
+    const int column = PlotFrame.column(x);
+    if (upward == Upward::Yes) window.line(column, window.height(), column, 0);
+    else window.line(column, 0, column, window.height());
+}
+
 bool insideFrame(int slot) { return PlotFrame.inside(PointTable[slot].x, PointTable[slot].y); }
 
 const std::string* formulaOfSlot(int functionSlot) {
@@ -93,8 +103,7 @@ void drawTranslationImage(Canvas& window, Canvas& offscreen, int slot, const Con
 
 void drawSymmetryAxis(Canvas& window, WorldPoint a, WorldPoint b) {
     if (a.x == b.x) {
-        const int column = PlotFrame.column(a.x);
-        window.line(column, 0, column, window.height());
+        drawVertical(window, a.x, Upward::No);
         return;
     }
     const long double s = (a.y - b.y) / (a.x - b.x);
@@ -192,11 +201,6 @@ void drawWorldLine(Canvas& window, WorldPoint from, WorldPoint to) {
     window.line(a.x, a.y, b.x, b.y);
 }
 
-void drawVertical(Canvas& window, long double x) {
-    const int column = PlotFrame.column(x);
-    window.line(column, window.height(), column, 0);
-}
-
 // y = m x + p across twice the frame's width on each side of the y axis.
 void drawReducedLine(Canvas& window, long double m, long double p, long double reach) {
     drawWorldLine(window, {-reach, p - m * reach}, {reach, m * reach + p});
@@ -215,7 +219,7 @@ void drawLineThroughPoints(Canvas& window, const TLineRecord& line, long double 
 
 void drawCartesianLine(Canvas& window, const TLineRecord& line, long double reach) {
     if (line.b != 0) drawReducedLine(window, -line.a / line.b, -line.c / line.b, reach);
-    else if (line.a != 0) drawVertical(window, -line.c / line.a);
+    else if (line.a != 0) drawVertical(window, -line.c / line.a, Upward::No);
 }
 
 struct ContactPoint {

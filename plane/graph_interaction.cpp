@@ -189,21 +189,20 @@ QString dragStatusText(int slot, long double x, long double y) {
     return DragText + " " + QString::fromLatin1(PointName(slot).c_str()) + " (" + pair + ")";
 }
 
-// Moves the dragged point to the mouse; false when it cannot follow it there.
-bool moveDraggedPoint(Tgrafzone& graph, int column, int row) {
+// Moves the dragged point to the mouse; a point on a curve stays in its domain.
+void moveDraggedPoint(Tgrafzone& graph, int column, int row) {
     TPointRecord& point = PointTable[DraggedPoint];
     const long double x = mouseX(column);
     if (point.kind == 1) {
         point.x = x;
         point.y = mouseY(row);
     } else {
-        if (point.slot >= CurveSlotCount || !CurveSlot[point.slot].domain.contains(x)) return false;
+        if (point.slot >= CurveSlotCount || !CurveSlot[point.slot].domain.contains(x)) return;
         point.x = x;
         point.y = FormulaValue(CurveSlot[point.slot].formula, x);
-        if (point.y == ErrorValue) return true;
+        if (point.y == ErrorValue) return;
     }
     graph.setStatusText(dragStatusText(DraggedPoint, point.x, point.y));
-    return true;
 }
 
 // The coordinates window follows the point it names, with its projections on the axes.

@@ -351,6 +351,9 @@ TEST_F(ConstructionPainter, VerticalLineThroughTwoPointsSpansTheFullHeight) {
     LineCount = 1;
     draw();
     EXPECT_GE(redPixelsInColumn(column(2)), Size - 1);
+    // Drawn upward from the bottom edge: the top row is its left-out end.
+    EXPECT_TRUE(red(column(2), Size - 1));
+    EXPECT_FALSE(red(column(2), 0));
 }
 
 TEST_F(ConstructionPainter, LineThroughCoincidentPointsDrawsNothing) {
@@ -390,6 +393,8 @@ TEST_F(ConstructionPainter, CartesianLineWithBZeroIsAFullHeightVertical) {
     LineCount = 1;
     draw();
     EXPECT_GE(redPixelsInColumn(column(2)), Size - 1);
+    // Drawn downward from the top edge.
+    EXPECT_TRUE(red(column(2), 0));
 }
 
 TEST_F(ConstructionPainter, CartesianLineWithAZeroIsHorizontal) {
