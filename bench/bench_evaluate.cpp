@@ -65,10 +65,12 @@ const std::vector<std::pair<std::string, std::string>> AdversarialTexts{
     {"power_chain", "x" + Repeat("^x", 127)},
     {"sum_chain", "1" + Repeat("+1", 127)},
     {"difference_chain", "x" + Repeat("-x", 127)},
-    {"random_differences", "-x--xxx-xx-x-xxx-x----x-x----xxx-xx--x--x-x-xx-xxxxxx----xxx---x---xx-xx---x"
-                           "----x------xxxx--x-x-x--x-x-x-xxx-x-xxx--x-xxxxxx-x---xx-xx--xx-x-x--x--xxx"
-                           "-x--xx-xx-x-x--xx-x-xxx--xxx--xxxx--xxx---xx-xxxxxx-x--x--xxxx--------xx-xx"
-                           "x----xx---x---xx---xxxxx--x--"},
+    // A random text over "x" and "-", the characters of the slowest texts found.
+    {"random_differences",
+     "-x--xxx-xx-x-xxx-x----x-x----xxx-xx--x--x-x-xx-xxxxxx----xxx---x---xx-"
+     "xx---x----x------xxxx--x-x-x--x-x-x-xxx-x-xxx--x-xxxxxx-x---xx-xx--xx-"
+     "x-x--x--xxx-x--xx-xx-x-x--xx-x-xxx--xxx--xxxx--xxx---xx-xxxxxx-x--x--x"
+     "xxx--------xx-xxx----xx---x---xx---xxxxx--x--"},
     {"minus_product_chain", Repeat("-x*", 84) + "x"},
     {"unclosed_sums", Repeat("(x+", 85)},
     {"many_commas", "min(" + Repeat("1,", 125) + "1)"},

@@ -298,7 +298,9 @@ bool IsSimple(const Operand& operand) {
 
 // Counts the operations of each level (the top operation is level 1); false
 // beyond the limits.
-bool CountLevels(const SyntaxTree& tree, int node, int level, std::array<int, MaxLevels + 1>& count) {
+using LevelCounts = std::array<int, MaxLevels + 1>;
+
+bool CountLevels(const SyntaxTree& tree, int node, int level, LevelCounts& count) {
     const SyntaxNode& n = tree.nodes[node];
     if (IsCell(n.opcode)) return true;
     if (level > MaxLevels || ++count[level] > MaxOperationsPerLevel) return false;
@@ -310,7 +312,7 @@ bool CountLevels(const SyntaxTree& tree, int node, int level, std::array<int, Ma
 
 std::unique_ptr<InstructionList> InstructionList::Build(
     const SyntaxTree& tree, const std::array<long double, 6>& parameters) {
-    std::array<int, MaxLevels + 1> count{};
+    LevelCounts count{};
     if (!CountLevels(tree, tree.root, 1, count)) return nullptr;
     int operations = 0;
     for (int n : count) operations += n;

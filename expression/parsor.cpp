@@ -1,6 +1,6 @@
 #include "expression/parsor.h"
 
-#include <algorithm>
+#include <string_view>
 
 #include "expression/instruction_list.h"
 #include "expression/recogniser.h"
@@ -16,7 +16,6 @@ constexpr std::size_t MaxParameters = 6;
 }  // namespace
 
 struct TExpress::CompiledFormula {
-    std::string text;
     std::unique_ptr<InstructionList> code;
 };
 
@@ -28,14 +27,15 @@ void TExpress::setExpression(const std::string& text) {
     const std::string kept = text.substr(0, MaxFormulaLength);
     std::string compact = kept;
     std::erase(compact, ' ');
-    const SyntaxTree tree = RecogniseFormula(compact, std::string_view(VariableList).substr(0, MaxVariables),
-                                             std::string_view(ParameterList).substr(0, MaxParameters));
+    const std::string_view variables = std::string_view(VariableList).substr(0, MaxVariables);
+    const std::string_view parameters = std::string_view(ParameterList).substr(0, MaxParameters);
+    const SyntaxTree tree = RecogniseFormula(compact, variables, parameters);
     std::unique_ptr<InstructionList> code;
     if (tree.root >= 0) code = InstructionList::Build(tree, ParameterValues);
     syntaxError_ = code == nullptr;
     if (syntaxError_) return;
     if (code->drawsRandomNumbers()) ReseedRandomGenerator();
-    compiled_ = std::make_unique<CompiledFormula>(CompiledFormula{compact, std::move(code)});
+    compiled_ = std::make_unique<CompiledFormula>(CompiledFormula{std::move(code)});
     expression_ = kept;
 }
 

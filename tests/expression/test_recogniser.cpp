@@ -82,7 +82,8 @@ INSTANTIATE_TEST_SUITE_P(
         ShapeCase{"PiExponent", "x^pi", "pow(var,pi)"},
         ShapeCase{"HyperbolicSineIsNotSine", "sinh(x)", "sinh(var)"},
         ShapeCase{"SplitAtTheFirstWorkingComma", "min(max(1,2),3)", "min(max(num,num),num)"},
-        ShapeCase{"SplitAtTheFirstComma", "max(min(1,2),min(3,4))", "max(min(num,num),min(num,num))"},
+        ShapeCase{"SplitAtTheFirstComma", "max(min(1,2),min(3,4))",
+                  "max(min(num,num),min(num,num))"},
         ShapeCase{"NoMinusOnTheRight", "2*-x", "rejected"},
         ShapeCase{"NoImplicitProduct", "2x", "rejected"}),
     [](const auto& info) { return std::string(info.param.name); });
