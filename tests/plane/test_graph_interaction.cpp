@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTest>
 #include <memory>
 
@@ -165,6 +166,14 @@ TEST_F(GraphInteraction, RightButtonOpensThePopUpMenuExceptInZoomAndBrowse) {
         EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
         release(Qt::RightButton, {100, 100});
     }
+}
+
+TEST_F(GraphInteraction, StatusBarComesBackWhenTheMouseIsAboveItsStrip) {
+    graph_->grafbar()->hide();
+    moveTo({100, 530});
+    EXPECT_FALSE(graph_->grafbar()->isVisible());
+    moveTo({100, 500});
+    EXPECT_TRUE(graph_->grafbar()->isVisible());
 }
 
 // --- Zoom ---------------------------------------------------------------------
@@ -337,9 +346,23 @@ TEST_F(GraphInteraction, PointOnACurveStaysOnItsCurve) {
     press(Qt::LeftButton, pixelOf(1, 1));
     ASSERT_EQ(DraggedPoint, slot);
     moveTo(pixelOf(2, -5));
-    const long double x = PointTable[slot].x;
+    const long double x = PointTable[slot].x, y = PointTable[slot].y;
     EXPECT_NEAR(static_cast<double>(x), 2, 0.05);
-    EXPECT_EQ(PointTable[slot].y, FormulaValue("x^2", x));
+    EXPECT_EQ(y, FormulaValue("x^2", x));
+    EXPECT_EQ(graph_->statusText().toStdString(),
+              DragText.toStdString() + " A (" + FloatToStr(RoundTo(x, 3)) + ";" + FloatToStr(RoundTo(y, 3)) + ")");
+}
+
+TEST_F(GraphInteraction, PointOnACurveDoesNotLeaveItsDomain) {
+    CurveSlot[1].formula = "x^2";
+    CurveSlot[1].domain = TDomain{0, 1.5L, true};
+    const int slot = addPoint(3, 1, 1);
+    PointTable[slot].slot = 1;
+    graph_->repaintGraph();
+    press(Qt::LeftButton, pixelOf(1, 1));
+    moveTo(pixelOf(3, 9));
+    EXPECT_EQ(PointTable[slot].x, 1);
+    EXPECT_EQ(graph_->statusText(), DragText);
 }
 
 TEST_F(GraphInteraction, FixedPointsAndImagesAreNotDragged) {
