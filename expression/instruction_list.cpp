@@ -215,16 +215,34 @@ template <Opcode op>
     }
 }
 
-[[gnu::always_inline]] inline long double InPlace(const Arithmetic& operation,
-                                                VariableValues variables) {
-    const long double u = SimpleOperand(operation.first, variables);
-    const long double v = SimpleOperand(operation.second, variables);
-    switch (operation.opcode) {
+[[gnu::always_inline]] inline long double ApplyArithmetic(Opcode op, long double u,
+                                                        long double v) {
+    switch (op) {
     case Opcode::Add: return u + v;
     case Opcode::Subtract: return u - v;
     case Opcode::Multiply: return u * v;
     default: return v != 0 ? u / v : DomainError();
     }
+}
+
+[[gnu::always_inline]] inline long double InPlace(const Arithmetic& operation,
+                                                VariableValues variables) {
+    const long double u = SimpleOperand(operation.first, variables);
+    const long double v = SimpleOperand(operation.second, variables);
+    return ApplyArithmetic(operation.opcode, u, v);
+}
+
+[[gnu::always_inline]] inline long double NestedOperand(const Operand& operand,
+                                                      VariableValues variables) {
+    if (operand.kind == OperandKind::Arithmetic) return InPlace(*operand.arithmetic, variables);
+    return SimpleOperand(operand, variables);
+}
+
+[[gnu::always_inline]] inline long double NestedInPlace(const Arithmetic& operation,
+                                                      VariableValues variables) {
+    const long double u = NestedOperand(operation.first, variables);
+    const long double v = NestedOperand(operation.second, variables);
+    return ApplyArithmetic(operation.opcode, u, v);
 }
 
 template <OperandKind kind>
@@ -239,8 +257,10 @@ template <OperandKind kind>
     } else if constexpr (kind == SquaredVariable) {
         const long double u = *variables[operand.variable];
         return u * u;
-    } else {
+    } else if constexpr (kind == Arithmetic) {
         return InPlace(*operand.arithmetic, variables);
+    } else {
+        return NestedInPlace(*operand.arithmetic, variables);
     }
 }
 
@@ -259,7 +279,7 @@ long double Run(const Instruction& in, VariableValues variables) {
     }
 }
 
-constexpr int KindCount = 5;
+constexpr int KindCount = 6;
 using HandlerRow = std::array<Handler, KindCount * KindCount>;
 
 template <Opcode op, std::size_t... Pair>
@@ -294,6 +314,10 @@ bool IsInPlaceArithmetic(Opcode op) {
 bool IsSimple(const Operand& operand) {
     return operand.kind == OperandKind::Cell || operand.kind == OperandKind::Variable
            || operand.kind == OperandKind::SquaredVariable;
+}
+
+bool IsSimpleOrArithmetic(const Operand& operand) {
+    return IsSimple(operand) || operand.kind == OperandKind::Arithmetic;
 }
 
 // Counts the operations of each level (the top operation is level 1); false
@@ -351,10 +375,13 @@ Operand InstructionList::emit(const SyntaxTree& tree, int node) {
     in.first = emit(tree, n.first);
     if (n.second >= 0) {
         in.second = emit(tree, n.second);
-        if (IsInPlaceArithmetic(n.opcode) && IsSimple(in.first) && IsSimple(in.second)) {
+        if (IsInPlaceArithmetic(n.opcode) && IsSimpleOrArithmetic(in.first)
+            && IsSimpleOrArithmetic(in.second)) {
             const Arithmetic& done =
                 arithmetic_.emplace_back(Arithmetic{n.opcode, in.first, in.second});
-            return {OperandKind::Arithmetic, 0, nullptr, nullptr, &done};
+            const bool nested = !IsSimple(in.first) || !IsSimple(in.second);
+            return {nested ? OperandKind::NestedArithmetic : OperandKind::Arithmetic, 0, nullptr,
+                    nullptr, &done};
         }
         if (n.opcode == Opcode::IntegerPower) {
             in.repeat = std::trunc(std::fabs(*in.second.cell));

@@ -26,9 +26,12 @@ using Handler = long double (*)(const Instruction&, VariableValues);
 
 // Where an operand comes from. Small operations are carried out by the
 // instruction that uses their result, with no call and no stored intermediate
-// value: a squared variable (x^2 is typed all the time), and +, -, *, / between
-// cells, variables and squared variables (x+1, 2*x, x^2+1).
-enum class OperandKind : std::uint8_t { Computed, Cell, Variable, SquaredVariable, Arithmetic };
+// value: a squared variable (x^2 is typed all the time), +, -, *, / between
+// cells, variables and squared variables (x+1, 2*x, x^2+1), and +, -, *, /
+// between such operations ((x+1)*(x-1), x^2+y^2).
+enum class OperandKind : std::uint8_t {
+    Computed, Cell, Variable, SquaredVariable, Arithmetic, NestedArithmetic
+};
 
 struct Operand {
     OperandKind kind = OperandKind::Computed;
@@ -38,7 +41,8 @@ struct Operand {
     const Arithmetic* arithmetic = nullptr;
 };
 
-// An arithmetic operation whose two operands are cells, variables or squared variables.
+// An arithmetic operation whose two operands are cells, variables or squared
+// variables, or, when nested, also arithmetic operations of that first kind.
 struct Arithmetic {
     Opcode opcode = Opcode::Add;
     Operand first;
