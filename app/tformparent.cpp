@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -352,6 +353,9 @@ void TFormparent::switchGraphKind(const KindSetup& setup) {
     const bool polar = setup.kind == 4;
     fermerfenetres();
     if (polar && reperezone) reperezone->ortho->setChecked(true);
+    // A hidden window would only receive its new size when shown, and its
+    // resize handler would then fit the new frame to the old scale.
+    if (grafzone) grafzone->show();
     placerfenetres(layoutScreenWidth());
     setPlaneMenus(true, setup.functionMenus, setup.parametricMenu, setup.polarMenu, false);
     for (const char* window : setup.windows) showForm(window);
@@ -452,7 +456,11 @@ int TFormparent::layoutScreenWidth() const {
 
 void TFormparent::placerfenetres(int screenWidth) {
     const GraphLayout layout = graphLayoutFor(screenWidth);
-    if (grafzone) grafzone->setGeometry(0, GraphTop, layout.width, layout.height);
+    if (grafzone) {
+        grafzone->setGeometry(0, GraphTop, layout.width, layout.height);
+        // The drawing area takes its size at once, so that the frame set next keeps it.
+        if (grafzone->layout()) grafzone->layout()->activate();
+    }
     const int X = layout.width + layout.gap, Y = GraphTop;
 
     if (SpaceViewBuilt) {

@@ -1,0 +1,154 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <unistd.h>
+
+#include "app/startup.h"
+#include "app/tformparent.h"
+#include "constructions/construction_tables.h"
+#include "plane/forms.h"
+#include "plane/plot_state.h"
+#include "platform/cursors.h"
+#include "platform/messages.h"
+#include "platform/settings.h"
+#include "tests/support/program_fixture.h"
+
+namespace {
+
+TEST(StartUp, FloatingPointEnvironmentIsTheDefaultOne) { EXPECT_TRUE(defaultFloatingPointEnvironment()); }
+
+TEST(StartUp, FindsItsFolderReadsItsSettingsAndWaitsForAGraphKind) {
+    ProgramFixture program;
+    program.writeSettingsLine("31651010");
+    const ProgramStart start = program.start();
+    ASSERT_NE(start.mainWindow, nullptr) << start.error.toStdString();
+    EXPECT_EQ(QString::fromStdString(AppFolder), QDir(program.appFolder()).absolutePath());
+    EXPECT_EQ(ProgramSettings.taille, 16);
+    EXPECT_TRUE(start.mainWindow->Antialiasingonoff1->isChecked());
+    EXPECT_FALSE(start.mainWindow->Eclairageonoff1->isChecked());
+    EXPECT_EQ(start.mainWindow->windowTitle(), "Lumova");
+    EXPECT_EQ(GraphKind, 0);
+    EXPECT_TRUE(IntroRunning);
+    EXPECT_FALSE(SpaceViewBuilt);
+    EXPECT_EQ(CurveSlot[1].name, "f");
+    EXPECT_EQ(CurveSlot[4].name, "i");
+    EXPECT_TRUE(tableCursorLoaded(5));
+    EXPECT_TRUE(tableCursorLoaded(14));
+    EXPECT_EQ(Formparent, start.mainWindow);
+    EXPECT_NE(findForm("Tgrafzone"), nullptr);
+    EXPECT_NE(findForm("Treperezone"), nullptr);
+}
+
+TEST(StartUp, OnlyGraphiqueOptionsAndQuitterMenusAreVisible) {
+    ProgramFixture program;
+    TFormparent* main = program.start().mainWindow;
+    ASSERT_NE(main, nullptr);
+    for (QMenu* menu : {main->Graphique1, main->Options2, main->Quitter1})
+        EXPECT_TRUE(menu->menuAction()->isVisible()) << menu->title().toStdString();
+    for (QMenu* menu : {main->Repre1, main->Lecture1, main->Calculs1, main->Drivations1, main->Intgration1,
+                        main->Constructions1, main->Courbeparamtre1, main->CourbePolaire1, main->Repredelespace2})
+        EXPECT_FALSE(menu->menuAction()->isVisible()) << menu->title().toStdString();
+}
+
+struct BadSettingsCase {
+    const char* name;
+    const char* line;  // nullptr: no file at all
+    const char* errorWord;
+};
+
+class StartUpWithBadSettings : public ::testing::TestWithParam<BadSettingsCase> {};
+
+TEST_P(StartUpWithBadSettings, EndsWithAFrenchMessage) {
+    ProgramFixture program;
+    if (GetParam().line) program.writeSettingsLine(GetParam().line);
+    else program.removeSettingsFile();
+    const ProgramStart start = program.start();
+    EXPECT_EQ(start.mainWindow, nullptr);
+    EXPECT_TRUE(start.error.contains(QString::fromUtf8(GetParam().errorWord))) << start.error.toStdString();
+    EXPECT_TRUE(start.error.contains("setup.txt"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, StartUpWithBadSettings,
+                         ::testing::Values(BadSettingsCase{"missing", nullptr, "introuvable"},
+                                           BadSettingsCase{"short", "2133", "mal formé"},
+                                           BadSettingsCase{"letter", "2133x011", "mal formé"},
+                                           BadSettingsCase{"out_of_range", "21393011", "mal formé"},
+                                           BadSettingsCase{"empty", "", "mal formé"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(StartUp, MissingInstallFolderIsReported) {
+    ProgramFixture program;
+    qunsetenv("LUMOVA_HOME");
+    const ProgramStart start = startProgram(QDir::temp().filePath("no-lumova-here"));
+    EXPECT_EQ(start.mainWindow, nullptr);
+    EXPECT_TRUE(start.error.contains("dossier d'installation"));
+}
+
+struct ToggleCase {
+    const char* name;
+    QAction* TFormparent::*item;
+    const char* after;
+};
+
+class SettingsToggle : public ::testing::TestWithParam<ToggleCase> {};
+
+TEST_P(SettingsToggle, RewritesTheLineWithOnlyItsCharacterChanged) {
+    ProgramFixture program;
+    program.writeSettingsLine("21333011");
+    TFormparent* main = program.start().mainWindow;
+    ASSERT_NE(main, nullptr);
+    (main->*GetParam().item)->trigger();
+    EXPECT_EQ(program.settingsFileContents(), QByteArray(GetParam().after) + "\n");
+    (main->*GetParam().item)->trigger();
+    EXPECT_EQ(program.settingsFileContents(), "21333011\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Items, SettingsToggle,
+                         ::testing::Values(ToggleCase{"lissage", &TFormparent::Antialiasingonoff1, "21333001"},
+                                           ToggleCase{"eclairage", &TFormparent::Eclairageonoff1, "21333010"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SettingsToggle, ReadOnlySettingsAreKeptForTheNextStart) {
+    ProgramFixture program;
+    TFormparent* main = program.start().mainWindow;
+    ASSERT_NE(main, nullptr);
+    QFile(program.settingsPath()).setPermissions(QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    QFile(program.appFolder()).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    MessageCapture capture;
+    main->Antialiasingonoff1->trigger();
+    QFile(program.appFolder()).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    EXPECT_TRUE(capture.messages().isEmpty());
+    QString error;
+    const auto next = readSettingsFile(program.appFolder(), &error);
+    ASSERT_TRUE(next.has_value()) << error.toStdString();
+    EXPECT_FALSE(next->lissage);
+    if (geteuid() != 0) {  // permissions do not bind the superuser
+        EXPECT_EQ(program.settingsFileContents(), "21333011\n");
+        EXPECT_TRUE(QFile::exists(userSettingsPath()));
+    }
+}
+
+TEST(SettingsToggle, FailedWriteIsReportedAndTheProgramGoesOn) {
+    ProgramFixture program;
+    TFormparent* main = program.start().mainWindow;
+    ASSERT_NE(main, nullptr);
+    // Neither the install folder nor the user's folder can take the file.
+    QFile::remove(program.settingsPath());
+    QDir().mkpath(program.settingsPath());
+    QFile blocker(QDir(program.userConfigFolder()).filePath("Lumova"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+
+    MessageCapture capture;
+    main->Eclairageonoff1->trigger();
+    ASSERT_EQ(capture.messages().size(), 1);
+    EXPECT_TRUE(capture.messages().front().contains("n'ont pas pu être enregistrés"));
+    EXPECT_FALSE(main->Eclairageonoff1->isChecked());
+    EXPECT_FALSE(ProgramSettings.eclairage);
+}
+
+}  // namespace
