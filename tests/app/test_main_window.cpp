@@ -166,6 +166,20 @@ TEST_F(MainWindowTest, SpaceViewBeforeItIsBuiltDoesNothing) {
     EXPECT_TRUE(grafzone->isVisible());
 }
 
+TEST_F(MainWindowTest, ClosingTheGraphHidesTheRepereMenu) {
+    main->Fonctiondex1Click();
+    grafzone->close();
+    EXPECT_FALSE(main->Repre1->menuAction()->isVisible());
+    EXPECT_FALSE(grafzone->isVisible());
+}
+
+TEST_F(MainWindowTest, FrameItemShowsTheFrameWindowOutsideThePolarKind) {
+    main->Fonctiondex1Click();
+    reperezone->hide();
+    main->Xminxmax1->trigger();
+    EXPECT_TRUE(reperezone->isVisible());
+}
+
 TEST_F(MainWindowTest, EscapeReturnsToTheNeutralMode) {
     main->Fonctiondex1Click();
     PlotMode = 2;

@@ -4,10 +4,12 @@
 #include <QDir>
 #include <QFile>
 #include <QMenu>
+#include <QTimer>
 #include <unistd.h>
 
 #include "app/startup.h"
 #include "app/tformparent.h"
+#include "app/tintro.h"
 #include "constructions/construction_tables.h"
 #include "plane/forms.h"
 #include "plane/plot_state.h"
@@ -51,6 +53,17 @@ TEST(StartUp, OnlyGraphiqueOptionsAndQuitterMenusAreVisible) {
     for (QMenu* menu : {main->Repre1, main->Lecture1, main->Calculs1, main->Drivations1, main->Intgration1,
                         main->Constructions1, main->Courbeparamtre1, main->CourbePolaire1, main->Repredelespace2})
         EXPECT_FALSE(menu->menuAction()->isVisible()) << menu->title().toStdString();
+}
+
+TEST(StartUp, IntroWindowPlaysOnlyWhenTheIntroIn3DIsOff) {
+    for (const char* line : {"21333011", "21333111"}) {
+        ProgramFixture program;
+        program.writeSettingsLine(line);
+        ASSERT_NE(program.start().mainWindow, nullptr);
+        const bool introIn3D = line[5] == '1';
+        EXPECT_EQ(intro->isVisibleTo(program.mainWindow()), !introIn3D) << line;
+        EXPECT_EQ(intro->Timer1->isActive(), !introIn3D) << line;
+    }
 }
 
 struct BadSettingsCase {
