@@ -1,6 +1,5 @@
 #include "plane/graph_interaction.h"
 
-#include <QLabel>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <cmath>
