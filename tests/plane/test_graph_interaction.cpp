@@ -307,6 +307,10 @@ TEST_F(GraphInteraction, OfTwoCloseFreePointsTheHigherSlotIsDragged) {
     EXPECT_EQ(DraggedPoint, 2);
     EXPECT_EQ(graph_->statusText(), DragText);
     EXPECT_EQ(PlotMode, 0);
+    moveTo(pixelOf(-4, -3));
+    EXPECT_NEAR(static_cast<double>(PointTable[2].x), -4, 0.05);
+    EXPECT_EQ(PointTable[1].x, 1);
+    EXPECT_EQ(PointTable[1].y, 1);
 }
 
 TEST_F(GraphInteraction, DraggedFreePointFollowsTheMouse) {
