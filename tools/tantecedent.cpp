@@ -30,10 +30,10 @@ Tantecedent::Tantecedent(QWidget* parent)
       RadioButton2(makeSlotButton(2, GroupBox1)),
       RadioButton3(makeSlotButton(3, GroupBox1)),
       RadioButton4(makeSlotButton(4, GroupBox1)),
-      Editantecedent(new ColourEdit(nullptr, ColourEdit::ForcedCase::Lower)),
-      BitBtn1(new QPushButton("Go !")),
-      result(makeStringGrid(10, 1, GridTitles::FirstColumn, false)) {
-    Editantecedent->setObjectName("Editantecedent");
+      Editantecedent(
+          named("Editantecedent", new ColourEdit(nullptr, ColourEdit::ForcedCase::Lower))),
+      BitBtn1(named("BitBtn1", new QPushButton("Go !"))),
+      result(named("result", makeStringGrid(10, 1, GridTitles::FirstColumn, false))) {
     RadioButton1->setChecked(true);
     setColumnWidths(*result, FirstColumnWidth, ColumnWidth);
     showExactly(*result, 6, 1);

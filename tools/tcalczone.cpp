@@ -9,10 +9,9 @@
 
 Tcalczone::Tcalczone(QWidget* parent)
     : ToolWindow("Calculatrice", parent),
-      calcligne(new ColourEdit(nullptr, ColourEdit::ForcedCase::Lower)),
+      calcligne(named("calcligne", new ColourEdit(nullptr, ColourEdit::ForcedCase::Lower))),
       Label1(new QLabel("=")),
-      result(new QLabel) {
-    calcligne->setObjectName("calcligne");
+      result(named("result", new QLabel)) {
     calcligne->setText("0");
     calcligne->paintBlack();
     calcligne->setMinimumWidth(200);

@@ -14,13 +14,12 @@ Timagezone::Timagezone(QWidget* parent)
     : ToolWindow("Construction d'une image", parent),
       Labelfonc(new QLabel("f(")),
       Label2(new QLabel(")=")),
-      Labelimage(new QLabel("?")),
-      Editimage(new ColourEdit),
+      Labelimage(named("Labelimage", new QLabel("?"))),
+      Editimage(named("Editimage", new ColourEdit)),
       f(makeSlotButton(1, nullptr)),
       g(makeSlotButton(2, nullptr)),
       h(makeSlotButton(3, nullptr)),
       i(makeSlotButton(4, nullptr)) {
-    Editimage->setObjectName("Editimage");
     f->setChecked(true);
 
     auto* reading = new QHBoxLayout;

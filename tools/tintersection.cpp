@@ -35,8 +35,8 @@ Tintersection::Tintersection(QWidget* parent)
       RadioButton6(makeSlotButton(1, GroupBox2)),
       RadioButton7(makeSlotButton(2, GroupBox2)),
       RadioButton8(makeSlotButton(3, GroupBox2)),
-      BitBtn1(new QPushButton("Go !")),
-      result(makeStringGrid(10, 2, GridTitles::FirstColumn, false)) {
+      BitBtn1(named("BitBtn1", new QPushButton("Go !"))),
+      result(named("result", makeStringGrid(10, 2, GridTitles::FirstColumn, false))) {
     RadioButton2->setChecked(true);
     RadioButton7->setChecked(true);
     layOutChoice(GroupBox1, {RadioButton1, RadioButton2, RadioButton3, RadioButton4});

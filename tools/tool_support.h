@@ -13,6 +13,13 @@ class QTableWidget;
 class QWidget;
 class ToolWindow;
 
+// Gives a control the name other windows and the menu find it by.
+template <class Widget>
+Widget* named(const char* name, Widget* widget) {
+    widget->setObjectName(name);
+    return widget;
+}
+
 // Reads a numeric field (a constant expression such as pi/2 is a number). A text
 // that is not a finite number, or that `acceptable` refuses, gets the field's
 // default text back and yields the default's value. The field ends up black.

@@ -36,15 +36,13 @@ Ttabval::Ttabval(QWidget* parent)
       Label1(new QLabel("Tous les :")),
       Label2(new QLabel("De : ")),
       Label3(new QLabel("à :")),
-      Editpas(new ColourEdit),
-      a(new ColourEdit),
-      b(new ColourEdit),
-      tableaudevaleurs(makeStringGrid(5, GridRows, GridTitles::FirstRowAndColumn, false)),
-      construitpoint(new QCheckBox("Afficher les points.")),
-      BitBtn1(new QPushButton("Go !")) {
-    Editpas->setObjectName("Editpas");
-    a->setObjectName("a");
-    b->setObjectName("b");
+      Editpas(named("Editpas", new ColourEdit)),
+      a(named("a", new ColourEdit)),
+      b(named("b", new ColourEdit)),
+      tableaudevaleurs(named("tableaudevaleurs",
+                             makeStringGrid(5, GridRows, GridTitles::FirstRowAndColumn, false))),
+      construitpoint(named("construitpoint", new QCheckBox("Afficher les points."))),
+      BitBtn1(named("BitBtn1", new QPushButton("Go !"))) {
     setColumnWidths(*tableaudevaleurs, FirstColumnWidth, ColumnWidth);
     showAtLeast(*tableaudevaleurs, 5, 12);
 

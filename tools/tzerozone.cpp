@@ -20,8 +20,9 @@ constexpr int RowHeight = 30;
 
 Tzerozone::Tzerozone(QWidget* parent)
     : ToolWindow("Zéro(s)", parent),
-      result(makeStringGrid(GridColumns, GridRows, GridTitles::FirstRowAndColumn, true)),
-      BitBtn1(new QPushButton("Go !")) {
+      result(named("result",
+                   makeStringGrid(GridColumns, GridRows, GridTitles::FirstRowAndColumn, true))),
+      BitBtn1(named("BitBtn1", new QPushButton("Go !"))) {
     result->verticalHeader()->setDefaultSectionSize(RowHeight);
     setColumnWidths(*result, 40, 120);
     showAtLeast(*result, 5, 8);

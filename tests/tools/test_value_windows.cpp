@@ -481,7 +481,8 @@ TEST_F(TableWindow, TableJustUnderTheRowLimitIsFilledToItsLastRow) {
     const int rows = window.tableaudevaleurs->rowCount();
     // 20 / 0.0002001 = 99950.02: rows 1 .. 99951 under the title row.
     EXPECT_EQ(rows, 99952);
-    EXPECT_EQ(cell(window.tableaudevaleurs, 1, rows - 1), cell(window.tableaudevaleurs, 0, rows - 1));
+    const QTableWidget* grid = window.tableaudevaleurs;
+    EXPECT_EQ(cell(grid, 1, rows - 1), cell(grid, 0, rows - 1));
     EXPECT_EQ(ValuePointCount, ValuePointCapacity);
 }
 
@@ -613,7 +614,8 @@ TEST(CalculatorKeys, SuperscriptTwoIsASquare) {
 
 INSTANTIATE_TEST_SUITE_P(, Calculator,
                          ::testing::Values(CalculatorCase{"Sum", "1+2", "3"},
-                                           CalculatorCase{"SchoolNotation", "2pi", "6.28318530717959"},
+                                           CalculatorCase{"SchoolNotation", "2pi",
+                                                          "6.28318530717959"},
                                            CalculatorCase{"Root", "v(16)", "4"},
                                            CalculatorCase{"Comma", "1,5", "= erreur"},
                                            CalculatorCase{"Letters", "bonjour", "= erreur"},
