@@ -9,7 +9,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
-#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -831,7 +830,7 @@ void TFormparent::Aide1Click() {
 
 void TFormparent::Apropos1Click() {
     showForm("TAboutBox");
-    playSound(soundPath("fin1.wav"));
+    playSound(soundPath("tada.wav"));
 }
 
 void TFormparent::N1Click() { Apropos1Click(); }

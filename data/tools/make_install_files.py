@@ -308,6 +308,8 @@ def make_sounds():
     write_wave("musique/fin1.wav", melody([(note("G4"), 0.15), (note("C5"), 0.15), (note("E5"), 0.15),
                                            (note("G5"), 0.6)]))
     write_wave("musique/fin2.wav", melody([(note("E5"), 0.2), (note("C5"), 0.2), (note("A4"), 0.6)]))
+    # The "A propos" chime.
+    write_wave("musique/tada.wav", melody([(note("C5"), 0.12), (note("G5"), 0.7)]))
     # The intro window: a short tune for the credits.
     write_wave("musique/intro2.wav", melody([(note(n), d) for n, d in
                                              [("E4", 0.25), ("G4", 0.25), ("A4", 0.25), ("C5", 0.5),
