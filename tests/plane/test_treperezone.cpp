@@ -165,6 +165,13 @@ TEST_F(TreperezoneTest, PositiveStepIsAcceptedAndRepaints) {
     EXPECT_NE(PlotFrame.originy, Unpainted);
 }
 
+TEST_F(TreperezoneTest, CheckBoxesRunTheGraphResizeHandler) {
+    PlotFrame.originy = Unpainted;
+    reperezone->quadrille->click();
+    EXPECT_NE(PlotFrame.originy, Unpainted);
+    EXPECT_FALSE(reperezone->quadrille->isChecked());
+}
+
 TEST_F(TreperezoneTest, ShowBoundsWritesTheFrameInBlack) {
     PlotFrame.xmin = -3;
     PlotFrame.ymax = 7.7L;
