@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QImage>
 #include <QMenu>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -178,6 +180,16 @@ TEST_F(MainWindowTest, FrameItemShowsTheFrameWindowOutsideThePolarKind) {
     reperezone->hide();
     main->Xminxmax1->trigger();
     EXPECT_TRUE(reperezone->isVisible());
+}
+
+TEST_F(MainWindowTest, CtrlCCopiesTheGraphPicture) {
+    main->Fonctiondex1Click();
+    QGuiApplication::clipboard()->clear();
+    QApplication::setActiveWindow(main);
+    grafzone->widget()->setFocus();
+    QTest::keyClick(grafzone->widget(), Qt::Key_C, Qt::ControlModifier);
+    const QImage copied = QGuiApplication::clipboard()->image();
+    EXPECT_EQ(copied.size(), QSize(grafzone->graphWidth() - 5, grafzone->graphHeight() - 5));
 }
 
 TEST_F(MainWindowTest, EscapeReturnsToTheNeutralMode) {
