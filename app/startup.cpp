@@ -82,10 +82,14 @@ void createWindows(TFormparent& main) {
     create(coord, "Tcoord", main);
 }
 
-void startIntro(TFormparent& main) {
-    if (ProgramSettings.intro3d1 || !intro) return;
+void centreIntro(TFormparent& main) {
     const QSize area = main.mdiArea->size();
     intro->move(std::max(0, (area.width() - intro->width()) / 2), std::max(0, (area.height() - intro->height()) / 2));
+}
+
+void startIntro(TFormparent& main) {
+    if (ProgramSettings.intro3d1 || !intro) return;
+    centreIntro(main);
     intro->show();
     intro->Timer1->start();
     playSound(QDir(soundFolder(QString::fromStdString(AppFolder))).filePath("intro2.wav"));
@@ -150,6 +154,8 @@ int runLumova(int argc, char** argv) {
         return 1;
     }
     start.mainWindow->showMaximized();
+    // The frame has its screen size only now.
+    if (intro && intro->isVisible()) centreIntro(*start.mainWindow);
     const int status = application.exec();
     delete start.mainWindow;
     clearForms();
