@@ -59,9 +59,6 @@ Window* create(Window*& registryPointer, const char* className, TFormparent& mai
 // In this order: a window may rely on the windows created before it.
 void createWindows(TFormparent& main) {
     create(grafzone, "Tgrafzone", main);
-    // The main menu's Ctrl+C copies the graph; the same key on the graph window
-    // too would be ambiguous, and Qt then runs neither.
-    grafzone->removeAction(grafzone->copier1);
     QObject::connect(grafzone, &Tgrafzone::closed, &main, [&main] { main.Repre1->menuAction()->setVisible(false); });
     create(reperezone, "Treperezone", main);
     create(foncZone, "TfoncZone", main);

@@ -116,9 +116,8 @@ Tgrafzone::Tgrafzone(QWidget* parent) : QMdiSubWindow(parent) {
     Zoom1 = popup_->addAction(QString::fromUtf8("Mode zoom"));
     Dplacer1 = popup_->addAction(QString::fromUtf8("Mode déplacement"));
     copier1 = popup_->addAction(QString::fromUtf8("Copier le graphique"));
+    // Shown in the menu only: the main menu's Ctrl+C is the one that copies.
     copier1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
-    copier1->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    addAction(copier1);
     connect(Modenormal1, &QAction::triggered, this, [this] { enterNeutralMode(*this); });
     connect(Zoom1, &QAction::triggered, this, [this] { enterZoomMode(*this); });
     connect(Dplacer1, &QAction::triggered, this, [this] { enterMoveMode(*this); });
