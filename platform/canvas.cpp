@@ -88,24 +88,22 @@ void Canvas::polyline(const std::vector<QPoint>& points) {
     penPosition_ = clamped(points.back().x(), points.back().y());
 }
 
-void Canvas::ellipse(int x1, int y1, int x2, int y2) {
+void Canvas::drawShape(int x1, int y1, int x2, int y2, void (QPainter::*draw)(const QRect&)) {
     const int left = clampCoordinate(std::min(x1, x2)), right = clampCoordinate(std::max(x1, x2));
     const int top = clampCoordinate(std::min(y1, y2)), bottom = clampCoordinate(std::max(y1, y2));
     QPainter painter(&image_);
     painter.setPen(qtPen());
     if (brushClear_) painter.setBrush(Qt::NoBrush);
     else painter.setBrush(toQColor(brushColour_));
-    painter.drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
+    (painter.*draw)(QRect(left, top, right - left - 1, bottom - top - 1));
+}
+
+void Canvas::ellipse(int x1, int y1, int x2, int y2) {
+    drawShape(x1, y1, x2, y2, &QPainter::drawEllipse);
 }
 
 void Canvas::rectangle(int x1, int y1, int x2, int y2) {
-    const int left = clampCoordinate(std::min(x1, x2)), right = clampCoordinate(std::max(x1, x2));
-    const int top = clampCoordinate(std::min(y1, y2)), bottom = clampCoordinate(std::max(y1, y2));
-    QPainter painter(&image_);
-    painter.setPen(qtPen());
-    if (brushClear_) painter.setBrush(Qt::NoBrush);
-    else painter.setBrush(toQColor(brushColour_));
-    painter.drawRect(QRect(left, top, right - left - 1, bottom - top - 1));
+    drawShape(x1, y1, x2, y2, &QPainter::drawRect);
 }
 
 void Canvas::textOut(int x, int y, const QString& text) {

@@ -13,6 +13,8 @@
 
 #include "platform/colour.h"
 
+class QPainter;
+
 class Canvas {
 public:
     explicit Canvas(QImage& image);
@@ -54,6 +56,8 @@ public:
 
 private:
     QPen qtPen() const;
+    // Outline (and fill, unless the brush is clear) of the shape inside two corners.
+    void drawShape(int x1, int y1, int x2, int y2, void (QPainter::*draw)(const QRect&));
     void strokeLine(QPainter& painter, QPoint from, QPoint to) const;
 
     QImage& image_;
