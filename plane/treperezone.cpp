@@ -20,6 +20,12 @@ namespace {
 
 QString numberText(long double value) { return QString::fromStdString(FloatToStr(value)); }
 
+// The adjusted bounds are shown to two decimals; the frame keeps them whole.
+void showAdjustedBound(ColourEdit& edit, long double value) {
+    edit.setText(numberText(RoundTo(value, 2)));
+    edit.paintBlack();
+}
+
 // A value typed in a frame edit, or nothing when it is unreadable or not finite.
 std::optional<long double> readFrameValue(const ColourEdit& edit) {
     const long double value = NumberReader(edit.latin1Text());
@@ -161,10 +167,8 @@ void Treperezone::xfixeyClick() {
     const long double k = grafzone->graphWidth() / (PlotFrame.xmax - PlotFrame.xmin);
     PlotFrame.ymax = PlotFrame.originy / k;
     PlotFrame.ymin = (PlotFrame.originy - grafzone->graphHeight()) / k;
-    Editymax->setText(numberText(RoundTo(PlotFrame.ymax, 2)));
-    Editymin->setText(numberText(RoundTo(PlotFrame.ymin, 2)));
-    Editymax->paintBlack();
-    Editymin->paintBlack();
+    showAdjustedBound(*Editymax, PlotFrame.ymax);
+    showAdjustedBound(*Editymin, PlotFrame.ymin);
     if (!Painting) repaintGraphWindow();
 }
 
@@ -173,10 +177,8 @@ void Treperezone::yfixexClick() {
     const long double k = grafzone->graphHeight() / (PlotFrame.ymax - PlotFrame.ymin);
     PlotFrame.xmin = -PlotFrame.originx / k;
     PlotFrame.xmax = (grafzone->graphWidth() - PlotFrame.originx) / k;
-    Editxmin->setText(numberText(RoundTo(PlotFrame.xmin, 2)));
-    Editxmax->setText(numberText(RoundTo(PlotFrame.xmax, 2)));
-    Editxmin->paintBlack();
-    Editxmax->paintBlack();
+    showAdjustedBound(*Editxmin, PlotFrame.xmin);
+    showAdjustedBound(*Editxmax, PlotFrame.xmax);
     if (!Painting) repaintGraphWindow();
 }
 
