@@ -59,6 +59,9 @@ private:
     // Outline (and fill, unless the brush is clear) of the shape inside two corners.
     void drawShape(int x1, int y1, int x2, int y2, void (QPainter::*draw)(const QRect&));
     void strokeLine(QPainter& painter, QPoint from, QPoint to) const;
+    // Draws a line of a wide pen straight into the pixels; false when the
+    // pen is thin or the picture's format needs the painter.
+    bool stampWideLine(QPoint from, QPoint to);
 
     QImage& image_;
     TColor penColour_ = clBlack;
@@ -68,4 +71,6 @@ private:
     QFont font_;
     TColor fontColour_ = clBlack;
     QPoint penPosition_;
+    std::vector<QPoint> footprint_;  // of the wide pen last stamped
+    int footprintWidth_ = 0;
 };
