@@ -17,13 +17,8 @@ namespace {
 // in $LUMOVA_SCREENSHOT_DIR or the build's screenshots folder.
 TEST(Screenshot, FunctionOfXAt1280By1024) {
     ProgramFixture program;
-    TFormparent* main = program.start().mainWindow;
+    TFormparent* main = program.startFunctionOfX(1280, 1024);
     ASSERT_NE(main, nullptr);
-    main->setLayoutScreenWidth(1280);
-    main->resize(1280, 1024);
-    main->show();
-    main->Fonctiondex1Click();
-    main->placerfenetres(1280);
     foncZone->Editf->setText(QString::fromUtf8("x²-2"));
     foncZone->keypress(*foncZone->Editf);
     ASSERT_EQ(CurveSlot[1].formula, "x^2-2");

@@ -39,13 +39,8 @@ bool redNear(const QImage& picture, int column, int row) {
 // validated with Enter, then "Zéro(s) d'une fonction" and "Go !".
 TEST(TypicalUse, ZerosOfXSquaredMinusTwoAreListedAndMarked) {
     ProgramFixture program;
-    TFormparent* main = program.start().mainWindow;
+    TFormparent* main = program.startFunctionOfX(1280, 1024);
     ASSERT_NE(main, nullptr);
-    main->setLayoutScreenWidth(1280);
-    main->resize(1280, 1024);
-    main->show();
-    main->Fonctiondex1Click();
-    main->placerfenetres(1280);
     EXPECT_EQ(PlotFrame.ymax, 7.94L);
 
     ColourEdit& editf = *foncZone->Editf;

@@ -67,3 +67,14 @@ ProgramStart ProgramFixture::start() {
     started_ = startProgram(appFolder());
     return started_;
 }
+
+TFormparent* ProgramFixture::startFunctionOfX(int width, int height) {
+    TFormparent* main = start().mainWindow;
+    if (!main) return nullptr;
+    main->setLayoutScreenWidth(width);
+    main->resize(width, height);
+    main->show();
+    main->Fonctiondex1Click();
+    main->placerfenetres(width);
+    return main;
+}

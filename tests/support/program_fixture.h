@@ -29,6 +29,9 @@ public:
     // The start-up; the windows live until the fixture ends.
     ProgramStart start();
     TFormparent* mainWindow() const { return started_.mainWindow; }
+    // The start-up, then "Fonction de x" with the main window at that size and
+    // the windows placed for that screen width.
+    TFormparent* startFunctionOfX(int width, int height);
 
 private:
     QTemporaryDir folder_;
