@@ -31,15 +31,21 @@ DecimalDigits decimalDigits(long double magnitude) {
 
 std::string fixedNotation(const DecimalDigits& d) {
     const int count = static_cast<int>(d.digits.size());
-    if (d.exponent < 0) return "0." + std::string(-d.exponent - 1, '0') + d.digits;
-    if (count <= d.exponent + 1) return d.digits + std::string(d.exponent + 1 - count, '0');
-    return d.digits.substr(0, d.exponent + 1) + "." + d.digits.substr(d.exponent + 1);
+    std::string text;
+    if (d.exponent < 0) {
+        text.assign("0.").append(-d.exponent - 1, '0').append(d.digits);
+    } else if (count <= d.exponent + 1) {
+        text.assign(d.digits).append(d.exponent + 1 - count, '0');
+    } else {
+        text.assign(d.digits, 0, d.exponent + 1).append(1, '.').append(d.digits, d.exponent + 1);
+    }
+    return text;
 }
 
 std::string scientificNotation(const DecimalDigits& d) {
-    std::string mantissa = d.digits.substr(0, 1);
-    if (d.digits.size() > 1) mantissa += "." + d.digits.substr(1);
-    return mantissa + "E" + std::to_string(d.exponent);
+    std::string text(d.digits, 0, 1);
+    if (d.digits.size() > 1) text.append(1, '.').append(d.digits, 1);
+    return text.append(1, 'E').append(std::to_string(d.exponent));
 }
 
 }  // namespace
@@ -51,7 +57,7 @@ std::string FloatToStr(long double value) {
     const DecimalDigits d = decimalDigits(std::fabs(value));
     const bool fixed = d.exponent >= -5 && d.exponent < SignificantDigits;
     const std::string text = fixed ? fixedNotation(d) : scientificNotation(d);
-    return value < 0 ? "-" + text : text;
+    return value < 0 ? std::string(1, '-').append(text) : text;
 }
 
 long double RoundTo(long double value, int decimals) {

@@ -4,6 +4,7 @@ set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
 ensure_packages "${LUMOVA_BUILD_PACKAGES[@]}"
-LUMOVA_CMAKE_ARGS=(-DLUMOVA_TESTS=OFF -DLUMOVA_BENCH=OFF)
+# A newer compiler's new warning must not keep a teacher from starting the program.
+LUMOVA_CMAKE_ARGS=(-DLUMOVA_TESTS=OFF -DLUMOVA_BENCH=OFF -DLUMOVA_WERROR=OFF)
 build_lumova "$LUMOVA_ROOT/build/release" Release --target lumova
 exec "$LUMOVA_ROOT/build/release/app/lumova" "$@"
