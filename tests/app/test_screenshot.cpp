@@ -1,17 +1,34 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QCheckBox>
 #include <QImage>
+#include <QScrollBar>
 
 #include "app/tformparent.h"
 #include "plane/forms.h"
 #include "plane/plot_state.h"
+#include "plane/tchangedomaine.h"
 #include "plane/tfonczone.h"
+#include "plane/tgrafzone.h"
+#include "plane/toptionzone.h"
 #include "platform/colour.h"
 #include "platform/colour_edit.h"
 #include "tests/support/program_fixture.h"
 
 namespace {
+
+QString screenshotPath(const char* name) {
+    QString folder = qEnvironmentVariable("LUMOVA_SCREENSHOT_DIR");
+    if (folder.isEmpty()) folder = LUMOVA_SCREENSHOT_DEFAULT_DIR;
+    QDir().mkpath(folder);
+    return QDir(folder).filePath(name);
+}
+
+void enterFunction(ColourEdit& edit, const char* text) {
+    edit.setText(QString::fromUtf8(text));
+    foncZone->keypress(edit);
+}
 
 // Saves the main window after "Fonction de x" with f(x) = x²-2 at 1280 x 1024,
 // in $LUMOVA_SCREENSHOT_DIR or the build's screenshots folder.
@@ -25,10 +42,7 @@ TEST(Screenshot, FunctionOfXAt1280By1024) {
 
     const QImage picture = main->grab().toImage();
     ASSERT_EQ(picture.size(), QSize(1280, 1024));
-    QString folder = qEnvironmentVariable("LUMOVA_SCREENSHOT_DIR");
-    if (folder.isEmpty()) folder = LUMOVA_SCREENSHOT_DEFAULT_DIR;
-    QDir().mkpath(folder);
-    const QString path = QDir(folder).filePath("fonction_de_x_1280x1024.png");
+    const QString path = screenshotPath("fonction_de_x_1280x1024.png");
     ASSERT_TRUE(picture.save(path)) << path.toStdString();
 
     // The pale yellow of the frame shows below the windows, the curve in blue inside the graph.
@@ -40,4 +54,36 @@ TEST(Screenshot, FunctionOfXAt1280By1024) {
     EXPECT_TRUE(blue);
 }
 
+// The four functions together at precision 3 in the 1280 layout, then with f
+// restricted to [0, 2] through the domain window.
+TEST(Screenshot, FourFunctionsThenARestrictedDomain) {
+    ProgramFixture program;
+    ASSERT_NE(program.startFunctionOfX(1280, 1024), nullptr);
+    optionzone->precis->setValue(3);
+    enterFunction(*foncZone->Editf, "x²-2");
+    enterFunction(*foncZone->Editg, "1/x");
+    enterFunction(*foncZone->Edith, "v(x)");
+    enterFunction(*foncZone->Editi, "sin(x)");
+    ASSERT_EQ(CurveSlot[3].formula, "sqrt(x)");
+    grafzone->repaintGraph();
+    const QImage& picture = grafzone->WindowPicture;
+    ASSERT_EQ(picture.size(), QSize(850, 800));
+    EXPECT_TRUE(picture.save(screenshotPath("quatre_fonctions_precision3.png")));
+    const int leftOfZero = PlotFrame.column(-1.5L), rowOfF = PlotFrame.row(1.5L * 1.5L - 2);
+    bool blueLeft = false;
+    for (int dy = -3; dy <= 3; ++dy) blueLeft |= fromQColor(picture.pixelColor(leftOfZero, rowOfF + dy)) == clBlue;
+    EXPECT_TRUE(blueLeft);
+
+    foncZone->BitBtn1Click();
+    changedomaine->emin->setText("0");
+    changedomaine->emax->setText("2");
+    changedomaine->appliquedf->setChecked(true);
+    ASSERT_TRUE(CurveSlot[1].domain.restricted);
+    grafzone->repaintGraph();
+    EXPECT_TRUE(grafzone->WindowPicture.save(screenshotPath("f_restreinte_0_2.png")));
+    for (int dy = -3; dy <= 3; ++dy)
+        EXPECT_NE(fromQColor(grafzone->WindowPicture.pixelColor(leftOfZero, rowOfF + dy)), clBlue);
+}
+
 }  // namespace
+
