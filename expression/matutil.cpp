@@ -67,51 +67,51 @@ bool halveTowardsSignChange(Function g, long double& lo, long double& hi) {
     return true;
 }
 
-// Bisects [x, x + step] on g and returns the final midpoint; stopsAt tells, from
-// F at that midpoint, when the zero is close enough.
-template <typename Function, typename StopTest>
+// Bisects [x, x + step] on g and returns the final midpoint; it stops once F
+// at that midpoint is zero to stopDigits decimals.
+template <typename Function>
 long double bisectSignChange(Function g, TExpress& f, long double x, long double step,
-                             StopTest stopsAt) {
+                             int stopDigits) {
     long double lo = x;
     long double hi = x + step;
     for (int round = 1;; ++round) {
         const bool defined = halveTowardsSignChange(g, lo, hi);
         const long double m = (lo + hi) / 2;
         const long double fm = valueAt(f, m);
-        if (!defined || round >= MaxBisectionRounds || isZeroTo(hi - lo, 12) || stopsAt(fm) ||
+        if (!defined || round >= MaxBisectionRounds || isZeroTo(hi - lo, 12) || isZeroTo(fm, stopDigits) ||
             std::fabs(fm) > 15)
             return m;
     }
 }
 
+// Bisects wherever G (the formula or its slope) changes sign between two scan
+// points while staying under the limit; keeps the midpoint where F is zero.
+template <typename Function>
+void findSignChangesOf(Function g, TExpress& f, long double lower, long double upper,
+                       long double step, long double limit, int stopDigits, int zeroDigits,
+                       ZeroList& zeros) {
+    scan(zeros, lower, upper, step, [&](long double x) {
+        const long double ga = g(x);
+        const long double gb = g(x + step);
+        if (ga == ErrorValue || gb == ErrorValue || zeros.count >= MaxZeros) return;
+        if (!(ga * gb <= 0 && std::fabs(ga) < limit && std::fabs(gb) < limit)) return;
+        const long double m = bisectSignChange(g, f, x, step, stopDigits);
+        if (isZeroTo(valueAt(f, m), zeroDigits)) append(zeros, RoundTo(m, 4));
+    });
+}
+
 // Pass A: zeros where F changes sign.
 void findSignChanges(TExpress& f, long double lower, long double upper, long double step,
                      ZeroList& zeros) {
-    auto F = [&f](long double x) { return valueAt(f, x); };
-    scan(zeros, lower, upper, step, [&](long double x) {
-        const long double fa = F(x);
-        const long double fb = F(x + step);
-        if (fa == ErrorValue || fb == ErrorValue || zeros.count >= MaxZeros) return;
-        if (!(fa * fb <= 0 && std::fabs(fa) < 10 && std::fabs(fb) < 10)) return;
-        const long double m = bisectSignChange(F, f, x, step,
-                                               [](long double fm) { return isZeroTo(fm, 5); });
-        if (isZeroTo(F(m), 5)) append(zeros, RoundTo(m, 4));
-    });
+    findSignChangesOf([&f](long double x) { return valueAt(f, x); }, f, lower, upper, step, 10, 5,
+                      5, zeros);
 }
 
 // Pass B: zeros where F touches the axis, found where its slope changes sign.
 void findTouchingZeros(TExpress& f, long double lower, long double upper, long double step,
                        ZeroList& zeros) {
-    auto S = [&f](long double x) { return SlopeAt(f, x); };
-    scan(zeros, lower, upper, step, [&](long double x) {
-        const long double sa = S(x);
-        const long double sb = S(x + step);
-        if (sa == ErrorValue || sb == ErrorValue || zeros.count >= MaxZeros) return;
-        if (!(sa * sb <= 0 && std::fabs(sa) < 15 && std::fabs(sb) < 15)) return;
-        const long double m = bisectSignChange(S, f, x, step,
-                                               [](long double fm) { return isZeroTo(fm, 8); });
-        if (isZeroTo(valueAt(f, m), 4)) append(zeros, RoundTo(m, 4));
-    });
+    findSignChangesOf([&f](long double x) { return SlopeAt(f, x); }, f, lower, upper, step, 15, 8,
+                      4, zeros);
 }
 
 // Pass C: zeros at an end of the domain, where F stops being defined.
