@@ -18,8 +18,7 @@
 #include "app/tformparent.h"
 #include "app/tintro.h"
 #include "constructions/tsupprimer.h"
-#include "plane/forms.h"
-#include "plane/plot_state.h"
+#include "model/plot_state.h"
 #include "plane/tchangedomaine.h"
 #include "plane/tchoixf.h"
 #include "plane/tcoord.h"
@@ -44,39 +43,38 @@ static_assert(std::numeric_limits<long double>::digits == 64, "Lumova computes w
 
 namespace {
 
-// Creates one window inside the main window's MDI area, hidden, and records it
-// under its registry pointer and its class name.
+// Creates one window inside the main window's MDI area, hidden, and makes it
+// the program's window of its class.
 template <class Window>
-Window* create(Window*& registryPointer, const char* className, TFormparent& main) {
+void create(QPointer<Window>& pointer, TFormparent& main) {
     auto* window = new Window;
     if constexpr (std::is_base_of_v<QMdiSubWindow, Window>) main.mdiArea->addSubWindow(window);
     window->hide();
-    registryPointer = window;
-    registerForm(className, window);
-    return window;
+    pointer = window;
 }
 
 // In this order: a window may rely on the windows created before it.
 void createWindows(TFormparent& main) {
-    create(grafzone, "Tgrafzone", main);
+    create(grafzone, main);
     QObject::connect(grafzone, &Tgrafzone::closed, &main, [&main] { main.Repre1->menuAction()->setVisible(false); });
-    create(reperezone, "Treperezone", main);
-    create(foncZone, "TfoncZone", main);
-    create(tabval, "Ttabval", main);
-    create(zerozone, "Tzerozone", main);
-    create(intersection, "Tintersection", main);
-    create(antecedent, "Tantecedent", main);
-    create(choixf, "Tchoixf", main);
-    create(calczone, "Tcalczone", main);
-    create(supprimer, "Tsupprimer", main);
-    create(optionzone, "Toptionzone", main);
-    create(imagezone, "Timagezone", main);
-    create(kval, "Tkval", main);
-    create(changedomaine, "Tchangedomaine", main);
-    create(intro, "Tintro", main);
-    create(AboutBox, "TAboutBox", main);
-    create(formemo, "Tformemo", main);
-    create(coord, "Tcoord", main);
+    create(reperezone, main);
+    create(foncZone, main);
+    create(tabval, main);
+    create(zerozone, main);
+    create(intersection, main);
+    create(antecedent, main);
+    create(choixf, main);
+    create(calczone, main);
+    create(supprimer, main);
+    create(optionzone, main);
+    create(imagezone, main);
+    create(kval, main);
+    create(changedomaine, main);
+    create(intro, main);
+    create(AboutBox, main);
+    create(formemo, main);
+    create(coord, main);
+    QObject::connect(optionzone, &Toptionzone::introCancelled, intro, &QWidget::hide);
 }
 
 void centreIntro(TFormparent& main) {
@@ -126,7 +124,6 @@ ProgramStart startProgram(const QString& executableFolder) {
 
     auto* main = new TFormparent;
     Formparent = main;
-    registerForm("TFormparent", main);
     createWindows(*main);
     startIntro(*main);
     start.mainWindow = main;
@@ -155,6 +152,5 @@ int runLumova(int argc, char** argv) {
     if (intro && intro->isVisible()) centreIntro(*start.mainWindow);
     const int status = application.exec();
     delete start.mainWindow;
-    clearForms();
     return status;
 }

@@ -4,6 +4,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+QPointer<TAboutBox> AboutBox;
+
 TAboutBox::TAboutBox(QWidget* parent) : ToolWindow("A propos", parent) {
     auto* layout = new QVBoxLayout(body());
     auto* name = new QLabel("<h2>Lumova</h2>");

@@ -14,8 +14,8 @@
 
 #include "expression/matutil.h"
 #include "expression/parsor.h"
+#include "model/plot_state.h"
 #include "plane/graph_renderer.h"
-#include "plane/plot_state.h"
 #include "platform/canvas.h"
 
 namespace {

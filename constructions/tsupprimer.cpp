@@ -3,11 +3,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "constructions/construction_tables.h"
 #include "constructions/next_name_labels.h"
-#include "plane/forms.h"
-#include "plane/plot_state.h"
+#include "model/construction_tables.h"
+#include "model/plot_state.h"
 #include "plane/tgrafzone.h"
+
+QPointer<Tsupprimer> supprimer;
 
 namespace {
 

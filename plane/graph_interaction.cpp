@@ -4,10 +4,9 @@
 #include <QStatusBar>
 #include <cmath>
 
-#include "constructions/construction_tables.h"
 #include "expression/matutil.h"
-#include "plane/forms.h"
-#include "plane/plot_state.h"
+#include "model/construction_tables.h"
+#include "model/plot_state.h"
 #include "plane/tchoixf.h"
 #include "plane/tcoord.h"
 #include "plane/tgrafzone.h"
@@ -101,8 +100,9 @@ int pickDraggablePoint(int x, int y) {
     int picked = 0;
     const int count = std::min(PointCount, PointSlots);
     for (int slot = 1; slot <= count; ++slot) {
-        const int kind = PointTable[slot].kind;
-        if ((kind == 1 || kind == 3) && pixelDistanceTo(slot, x, y) < PickRadius) picked = slot;
+        const PointKind kind = PointTable[slot].kind;
+        const bool draggable = kind == PointKind::Free || kind == PointKind::OnCurve;
+        if (draggable && pixelDistanceTo(slot, x, y) < PickRadius) picked = slot;
     }
     return picked;
 }
@@ -180,7 +180,7 @@ void browseCurve(Tgrafzone& graph, int column) {
 
 QString dragStatusText(int slot, long double x, long double y) {
     QString pair = rounded(x, 3) + ";" + rounded(y, 3);
-    if (GraphKind == 4) {
+    if (GraphKind == GraphType::Polar) {
         const long double rho = sqrtl(x * x + y * y);
         const long double theta = y > 0 ? acosl(x / rho) : -acosl(x / rho);
         pair = rounded(rho, 3) + ";" + rounded(theta, 3);
@@ -192,7 +192,7 @@ QString dragStatusText(int slot, long double x, long double y) {
 void moveDraggedPoint(Tgrafzone& graph, int column, int row) {
     TPointRecord& point = PointTable[DraggedPoint];
     const long double x = mouseX(column);
-    if (point.kind == 1) {
+    if (point.kind == PointKind::Free) {
         point.x = x;
         point.y = mouseY(row);
     } else {
@@ -233,21 +233,22 @@ void graphMouseDown(Tgrafzone& graph, MouseButtonKind button, int x, int y) {
     DraggedPoint = 0;
     DragStartX = x;
     DragStartY = y;
-    if (button == MouseButtonKind::Right && PlotMode != 2 && PlotMode != 3)
+    if (button == MouseButtonKind::Right && PlotMode != InteractionMode::Zoom
+        && PlotMode != InteractionMode::Browse)
         graph.popUpMenuAt(x + 8, y + 15);
-    if (button == MouseButtonKind::Left && PlotMode == 0) startDrag(graph, x, y);
-    if (PlotMode == 2 && button == MouseButtonKind::Left) zoomIn(graph, x, y);
-    if (PlotMode == 2 && button == MouseButtonKind::Right) zoomOut(graph, x, y);
+    if (button == MouseButtonKind::Left && PlotMode == InteractionMode::Neutral) startDrag(graph, x, y);
+    if (PlotMode == InteractionMode::Zoom && button == MouseButtonKind::Left) zoomIn(graph, x, y);
+    if (PlotMode == InteractionMode::Zoom && button == MouseButtonKind::Right) zoomOut(graph, x, y);
 }
 
 void graphMouseMove(Tgrafzone& graph, int x, int y) {
     if (y < 0.95 * graph.graphHeight()) graph.grafbar()->show();
     if (Painting) return;
     switch (PlotMode) {
-        case 1:
+        case InteractionMode::Move:
             if (MouseButton == 1) moveFrame(graph, x, y);
             break;
-        case 3: browseCurve(graph, x); break;
+        case InteractionMode::Browse: browseCurve(graph, x); break;
         // Variations (4) and the inequality modes (5..12) come with their windows.
         default: break;
     }
@@ -266,22 +267,16 @@ void graphKeyPress(Tgrafzone& graph, int key) {
     if (key == EscapeKey) enterNeutralMode(graph);
 }
 
-void graphSliderChange(Tgrafzone&) {
-    switch (PlotMode) {
-        // Parametric (13, 14) and polar (15, 16) browsing come with their windows.
-        default: break;
-    }
-}
 
 void enterNeutralMode(Tgrafzone& graph) {
-    PlotMode = 0;
+    PlotMode = InteractionMode::Neutral;
     graph.setStatusText(QString());
     AnimationRunning = false;
     setModeCursor(graph, crDefault);
 }
 
 void enterMoveMode(Tgrafzone& graph) {
-    PlotMode = 1;
+    PlotMode = InteractionMode::Move;
     graph.setStatusText(MoveModeText);
     setModeCursor(graph, crSizeAll);
     showChoiceWindow(false);
@@ -290,7 +285,7 @@ void enterMoveMode(Tgrafzone& graph) {
 }
 
 void enterZoomMode(Tgrafzone& graph) {
-    PlotMode = 2;
+    PlotMode = InteractionMode::Zoom;
     graph.setStatusText(ZoomModeText);
     setModeCursor(graph, MagnifierCursor);
     showChoiceWindow(false);
@@ -299,7 +294,7 @@ void enterZoomMode(Tgrafzone& graph) {
 }
 
 void enterBrowseMode(Tgrafzone& graph) {
-    PlotMode = 3;
+    PlotMode = InteractionMode::Browse;
     graph.setStatusText(BrowseModeText);
     setModeCursor(graph, crSizeWE);
     showChoiceWindow(true);

@@ -7,10 +7,11 @@
 #include <QVBoxLayout>
 
 #include "expression/matutil.h"
-#include "plane/forms.h"
-#include "plane/plot_state.h"
+#include "model/plot_state.h"
 #include "plane/tgrafzone.h"
 #include "platform/colour_edit.h"
+
+QPointer<Tchangedomaine> changedomaine;
 
 int DomainSlot = 1;
 

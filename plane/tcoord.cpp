@@ -4,9 +4,11 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "constructions/construction_tables.h"
 #include "expression/matutil.h"
+#include "model/construction_tables.h"
 #include "platform/colour_edit.h"
+
+QPointer<Tcoord> coord;
 
 namespace {
 

@@ -8,13 +8,14 @@
 #include <QToolButton>
 
 #include "expression/matutil.h"
-#include "plane/forms.h"
-#include "plane/plot_state.h"
+#include "model/plot_state.h"
 #include "plane/tchangedomaine.h"
 #include "plane/tformemo.h"
 #include "plane/tgrafzone.h"
 #include "platform/colour_edit.h"
 #include "platform/cursors.h"
+
+QPointer<TfoncZone> foncZone;
 
 namespace {
 

@@ -15,17 +15,18 @@
 #include <QScrollBar>
 #include <QStatusBar>
 
-#include "constructions/construction_painter.h"
-#include "plane/forms.h"
+#include "model/construction_tables.h"
+#include "model/plot_state.h"
+#include "plane/construction_painter.h"
 #include "plane/graph_interaction.h"
-#include "plane/plot_state.h"
 #include "plane/tfonczone.h"
-#include "plane/treperezone.h"
 #include "plane/toptionzone.h"
+#include "plane/treperezone.h"
 #include "platform/colour_edit.h"
 #include "platform/cursors.h"
 #include "platform/messages.h"
-#include "tools/ttabval.h"
+
+QPointer<Tgrafzone> grafzone;
 
 namespace {
 
@@ -109,7 +110,6 @@ Tgrafzone::Tgrafzone(QWidget* parent) : QMdiSubWindow(parent) {
     t_->setPageStep(0);
     t_->setCursor(cursorFromNumber(crSizeWE));
     t_->hide();
-    connect(t_, &QScrollBar::valueChanged, this, [this] { graphSliderChange(*this); });
 
     popup_ = new QMenu(this);
     Modenormal1 = popup_->addAction(QString::fromUtf8("Mode neutre (echap)"));
@@ -137,7 +137,7 @@ void Tgrafzone::setGraphSize(int width, int height) {
 
 GraphOptions Tgrafzone::currentOptions() const {
     GraphOptions options;
-    options.polar = GraphKind == 4;
+    options.polar = GraphKind == GraphType::Polar;
     if (optionzone) {
         options.thickness = optionzone->epaisseur->value();
         options.fontSize = optionzone->taille->value();
@@ -174,7 +174,7 @@ void Tgrafzone::trace() {
     composeBackBuffer(options);
     std::vector<int> invalidSlots;
     switch (GraphKind) {
-        case 1: invalidSlots = drawFunctionCurves(offscreenCanvas_, PlotFrame, options); break;
+        case GraphType::FunctionOfX: invalidSlots = drawFunctionCurves(offscreenCanvas_, PlotFrame, options); break;
         // Animation, parametric, polar and cartesian curves come with their windows.
         default: break;
     }
@@ -197,7 +197,7 @@ void Tgrafzone::construit() {
     windowCanvas_.draw(0, 0, OffscreenBitmap);
     // The space view owns the screen while it is shown; the paint still ends,
     // or the plane graph would never be drawn again once it is hidden.
-    if (const QWidget* space = findForm("Tgrafgl"); space && space->isVisible()) {
+    if (spaceView_ && spaceView_->isVisible()) {
         Painting = false;
         surface_->update();
         return;
@@ -218,7 +218,7 @@ ConstructionStyle Tgrafzone::constructionStyle(const GraphOptions& options) cons
     style.fontSize = options.fontSize;
     // The translation, symmetry and rotation windows come later; until then
     // their constructions are drawn without the optional guides.
-    style.showValuePoints = tabval && tabval->construitpoint->isChecked();
+    style.showValuePoints = ValuePointsShown;
     return style;
 }
 

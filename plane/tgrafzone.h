@@ -7,9 +7,10 @@
 
 #include <QImage>
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <QString>
 
-#include "constructions/construction_painter.h"
+#include "plane/construction_painter.h"
 #include "plane/graph_renderer.h"
 #include "platform/canvas.h"
 
@@ -53,6 +54,9 @@ public:
     // The picture copy1Click puts on the clipboard.
     QImage clipboardPicture();
 
+    // The window of the space view, which owns the screen while it is shown.
+    void setSpaceView(QWidget* view) { spaceView_ = view; }
+
     // The drawing options as the options, frame and function windows set them.
     GraphOptions currentOptions() const;
 
@@ -91,6 +95,10 @@ private:
     QLabel* statusLabel_ = nullptr;
     QScrollBar* t_ = nullptr;
     QMenu* popup_ = nullptr;
+    QPointer<QWidget> spaceView_;
     Canvas offscreenCanvas_{OffscreenBitmap};
     Canvas windowCanvas_{WindowPicture};
 };
+
+// The one Tgrafzone of the program, created at start-up; null before and after.
+extern QPointer<Tgrafzone> grafzone;

@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+QPointer<Tkval> kval;
+
 Tkval::Tkval(QWidget* parent) : ToolWindow("k", parent) {
     auto* layout = new QVBoxLayout(body());
     valk = new QLabel("k=");

@@ -11,10 +11,11 @@
 
 #include "expression/matutil.h"
 #include "expression/parsor.h"
-#include "plane/forms.h"
-#include "plane/plot_state.h"
+#include "model/plot_state.h"
 #include "plane/tgrafzone.h"
 #include "platform/colour_edit.h"
+
+QPointer<Treperezone> reperezone;
 
 namespace {
 
@@ -188,7 +189,7 @@ void Treperezone::refresh() {
 
 void Treperezone::stopClick() {
     hide();
-    if (QWidget* main = findForm("TFormparent")) {
+    if (QWidget* main = window(); main != this) {
         main->activateWindow();
         main->setFocus();
     }

@@ -2,8 +2,7 @@
 
 #include <QScrollBar>
 
-#include "plane/forms.h"
-#include "plane/plot_state.h"
+#include "model/plot_state.h"
 #include "plane/tgrafzone.h"
 #include "plane/toptionzone.h"
 

@@ -8,12 +8,13 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "plane/forms.h"
-#include "plane/plot_state.h"
+#include "model/plot_state.h"
 #include "plane/tgrafzone.h"
+#include "plane/tool_support.h"
 #include "platform/colour_edit.h"
 #include "tools/graph_marks.h"
-#include "tools/tool_support.h"
+
+QPointer<Tantecedent> antecedent;
 
 namespace {
 

@@ -4,8 +4,10 @@
 #include <QLabel>
 
 #include "expression/matutil.h"
+#include "plane/tool_support.h"
 #include "platform/colour_edit.h"
-#include "tools/tool_support.h"
+
+QPointer<Tcalczone> calczone;
 
 Tcalczone::Tcalczone(QWidget* parent)
     : ToolWindow("Calculatrice", parent),

@@ -5,10 +5,12 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "plane/plot_state.h"
+#include "model/plot_state.h"
+#include "plane/tool_support.h"
 #include "platform/colour_edit.h"
 #include "tools/graph_marks.h"
-#include "tools/tool_support.h"
+
+QPointer<Timagezone> imagezone;
 
 Timagezone::Timagezone(QWidget* parent)
     : ToolWindow("Construction d'une image", parent),

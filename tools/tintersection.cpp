@@ -7,9 +7,11 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "plane/plot_state.h"
+#include "model/plot_state.h"
+#include "plane/tool_support.h"
 #include "tools/graph_marks.h"
-#include "tools/tool_support.h"
+
+QPointer<Tintersection> intersection;
 
 namespace {
 

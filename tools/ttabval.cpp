@@ -9,13 +9,14 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "constructions/construction_tables.h"
-#include "plane/forms.h"
-#include "plane/plot_state.h"
+#include "model/construction_tables.h"
+#include "model/plot_state.h"
 #include "plane/tgrafzone.h"
+#include "plane/tool_support.h"
 #include "platform/colour_edit.h"
-#include "tools/tool_support.h"
 #include "tools/values_solving.h"
+
+QPointer<Ttabval> tabval;
 
 namespace {
 
@@ -62,6 +63,8 @@ Ttabval::Ttabval(QWidget* parent)
     connect(BitBtn1, &QPushButton::clicked, this, &Ttabval::BitBtn1Click);
     for (ColourEdit* field : {Editpas, a, b})
         connect(field, &ColourEdit::enterPressed, this, &Ttabval::BitBtn1Click);
+    // The graph draws the points while the box is ticked, however it gets ticked.
+    connect(construitpoint, &QCheckBox::toggled, this, [](bool ticked) { ValuePointsShown = ticked; });
     connect(construitpoint, &QCheckBox::clicked, this, &Ttabval::construitpointClick);
     fitToContents();
 }

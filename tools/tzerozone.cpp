@@ -6,9 +6,11 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "plane/plot_state.h"
+#include "model/plot_state.h"
+#include "plane/tool_support.h"
 #include "tools/graph_marks.h"
-#include "tools/tool_support.h"
+
+QPointer<Tzerozone> zerozone;
 
 namespace {
 

@@ -6,8 +6,7 @@
 #include <QScrollBar>
 
 #include "app/tformparent.h"
-#include "plane/forms.h"
-#include "plane/plot_state.h"
+#include "model/plot_state.h"
 #include "plane/tchangedomaine.h"
 #include "plane/tfonczone.h"
 #include "plane/tgrafzone.h"

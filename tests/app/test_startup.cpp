@@ -10,9 +10,10 @@
 #include "app/startup.h"
 #include "app/tformparent.h"
 #include "app/tintro.h"
-#include "constructions/construction_tables.h"
-#include "plane/forms.h"
-#include "plane/plot_state.h"
+#include "model/construction_tables.h"
+#include "model/plot_state.h"
+#include "plane/tgrafzone.h"
+#include "plane/treperezone.h"
 #include "platform/cursors.h"
 #include "platform/messages.h"
 #include "platform/settings.h"
@@ -32,7 +33,7 @@ TEST(StartUp, FindsItsFolderReadsItsSettingsAndWaitsForAGraphKind) {
     EXPECT_TRUE(start.mainWindow->Antialiasingonoff1->isChecked());
     EXPECT_FALSE(start.mainWindow->Eclairageonoff1->isChecked());
     EXPECT_EQ(start.mainWindow->windowTitle(), "Lumova");
-    EXPECT_EQ(GraphKind, 0);
+    EXPECT_EQ(GraphKind, GraphType::None);
     EXPECT_TRUE(IntroRunning);
     EXPECT_FALSE(SpaceViewBuilt);
     EXPECT_EQ(CurveSlot[1].name, "f");
@@ -40,8 +41,8 @@ TEST(StartUp, FindsItsFolderReadsItsSettingsAndWaitsForAGraphKind) {
     EXPECT_TRUE(tableCursorLoaded(5));
     EXPECT_TRUE(tableCursorLoaded(14));
     EXPECT_EQ(Formparent, start.mainWindow);
-    EXPECT_NE(findForm("Tgrafzone"), nullptr);
-    EXPECT_NE(findForm("Treperezone"), nullptr);
+    EXPECT_NE(grafzone, nullptr);
+    EXPECT_NE(reperezone, nullptr);
 }
 
 TEST(StartUp, OnlyGraphiqueOptionsAndQuitterMenusAreVisible) {

@@ -9,16 +9,17 @@
 #include <QTest>
 #include <memory>
 
-#include "constructions/construction_tables.h"
 #include "expression/matutil.h"
-#include "plane/forms.h"
+#include "model/construction_tables.h"
+#include "model/plot_state.h"
+#include "model/state_reset.h"
 #include "plane/graph_interaction.h"
-#include "plane/plot_state.h"
 #include "plane/tcoord.h"
 #include "plane/tgrafzone.h"
 #include "plane/treperezone.h"
 #include "platform/colour_edit.h"
 #include "platform/cursors.h"
+#include "tests/support/points.h"
 
 namespace {
 
@@ -29,15 +30,9 @@ const QString DragText =
 class GraphInteraction : public testing::Test {
 protected:
     void SetUp() override {
-        for (TCurveSlot& slot : CurveSlot) slot = TCurveSlot{};
-        resetCurveColours();
         PointTable = {};
-        clearConstructionCounts();
-        writePresetPoints();
-        GraphKind = 1;
-        PlotMode = 0;
-        SelectedSlot = 1;
-        AnimationRunning = false;
+        initialisePlotState();
+        GraphKind = GraphType::FunctionOfX;
 
         frame_ = std::make_unique<Treperezone>();
         reperezone = frame_.get();
@@ -52,13 +47,9 @@ protected:
     void TearDown() override {
         graphMouseUp(*graph_);
         if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
-        clearForms();
         graph_.reset();
         frame_.reset();
-        for (TCurveSlot& slot : CurveSlot) slot.formula.clear();
-        clearConstructionCounts();
-        GraphKind = 0;
-        PlotMode = 0;
+        initialisePlotState();
     }
 
     void setFrame(long double xmin, long double xmax, long double ymin, long double ymax) {
@@ -76,14 +67,6 @@ protected:
     void moveTo(QPoint at) { QTest::mouseMove(surface(), at); }
     QPoint pixelOf(long double x, long double y) const { return {PlotFrame.column(x), PlotFrame.row(y)}; }
 
-    int addPoint(int kind, long double x, long double y) {
-        const int slot = takePointSlot();
-        PointTable[slot].kind = kind;
-        PointTable[slot].x = x;
-        PointTable[slot].y = y;
-        return slot;
-    }
-
     TColor shownPixel(QPoint at) const { return fromQColor(graph_->WindowPicture.pixelColor(at)); }
 
     std::unique_ptr<Treperezone> frame_;
@@ -95,7 +78,7 @@ protected:
 struct ModeCase {
     const char* name;
     void (*enter)(Tgrafzone&);
-    int mode;
+    InteractionMode mode;
     const char* status;
     int cursor;
 };
@@ -110,21 +93,21 @@ TEST_P(ModeEntry, SetsTheModeItsStatusTextAndCursor) {
     EXPECT_EQ(PlotMode, c.mode);
     EXPECT_EQ(graph_->statusText(), QString::fromUtf8(c.status));
     EXPECT_EQ(ModeCursor, c.cursor);
-    EXPECT_EQ(AnimationRunning, c.mode != 0);
+    EXPECT_EQ(AnimationRunning, c.mode != InteractionMode::Neutral);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Modes, ModeEntry,
     testing::Values(
-        ModeCase{"Neutral", enterNeutralMode, 0, "", crDefault},
-        ModeCase{"Move", enterMoveMode, 1,
+        ModeCase{"Neutral", enterNeutralMode, InteractionMode::Neutral, "", crDefault},
+        ModeCase{"Move", enterMoveMode, InteractionMode::Move,
                  "Bougez en cliquant sur le bouton gauche.Tapez \"Echap\" ou cliquez droit pour "
                  "quitter ce mode.",
                  crSizeAll},
-        ModeCase{"Zoom", enterZoomMode, 2,
+        ModeCase{"Zoom", enterZoomMode, InteractionMode::Zoom,
                  "Cliquez gauche pour zoomer ou droit pour dézoomer. Tapez \"Echap\" pour quitter le zoom",
                  9},
-        ModeCase{"Browse", enterBrowseMode, 3,
+        ModeCase{"Browse", enterBrowseMode, InteractionMode::Browse,
                  "Cliquez gauche ou droit et déplacez la souris. Tapez \"Echap\" pour quitter ce mode.",
                  crSizeWE}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -133,7 +116,7 @@ TEST_F(GraphInteraction, EscapeGoesBackToNeutralMode) {
     enterZoomMode(*graph_);
     AnimationRunning = true;
     QTest::keyClick(surface(), Qt::Key_Escape);
-    EXPECT_EQ(PlotMode, 0);
+    EXPECT_EQ(PlotMode, InteractionMode::Neutral);
     EXPECT_TRUE(graph_->statusText().isEmpty());
     EXPECT_FALSE(AnimationRunning);
     EXPECT_EQ(ModeCursor, crDefault);
@@ -142,7 +125,7 @@ TEST_F(GraphInteraction, EscapeGoesBackToNeutralMode) {
 TEST_F(GraphInteraction, OtherKeysChangeNothing) {
     enterZoomMode(*graph_);
     QTest::keyClick(surface(), Qt::Key_A);
-    EXPECT_EQ(PlotMode, 2);
+    EXPECT_EQ(PlotMode, InteractionMode::Zoom);
 }
 
 TEST_F(GraphInteraction, MoveAndZoomHideTheSliderButBrowseKeepsIt) {
@@ -300,13 +283,13 @@ TEST_F(GraphInteraction, BrowsingStaysInsideARestrictedDomain) {
 // --- Dragging points ---------------------------------------------------------------
 
 TEST_F(GraphInteraction, OfTwoCloseFreePointsTheHigherSlotIsDragged) {
-    addPoint(1, 1, 1);
-    addPoint(1, 1.2L, 1);
+    addPoint(PointKind::Free, 1, 1);
+    addPoint(PointKind::Free, 1.2L, 1);
     graph_->repaintGraph();
     press(Qt::LeftButton, pixelOf(1.1L, 1));
     EXPECT_EQ(DraggedPoint, 2);
     EXPECT_EQ(graph_->statusText(), DragText);
-    EXPECT_EQ(PlotMode, 0);
+    EXPECT_EQ(PlotMode, InteractionMode::Neutral);
     moveTo(pixelOf(-4, -3));
     EXPECT_NEAR(static_cast<double>(PointTable[2].x), -4, 0.05);
     EXPECT_EQ(PointTable[1].x, 1);
@@ -314,7 +297,7 @@ TEST_F(GraphInteraction, OfTwoCloseFreePointsTheHigherSlotIsDragged) {
 }
 
 TEST_F(GraphInteraction, DraggedFreePointFollowsTheMouse) {
-    addPoint(1, 1, 1);
+    addPoint(PointKind::Free, 1, 1);
     graph_->repaintGraph();
     press(Qt::LeftButton, pixelOf(1, 1));
     const QPoint target = pixelOf(-3, 2);
@@ -329,9 +312,9 @@ TEST_F(GraphInteraction, DraggedFreePointFollowsTheMouse) {
 }
 
 TEST_F(GraphInteraction, InThePolarKindTheDragShowsRhoAndTheta) {
-    addPoint(1, 1, 1);
+    addPoint(PointKind::Free, 1, 1);
     graph_->repaintGraph();
-    GraphKind = 4;
+    GraphKind = GraphType::Polar;
     press(Qt::LeftButton, pixelOf(1, 1));
     const QPoint target = pixelOf(0, -3);
     moveTo(target);
@@ -344,7 +327,7 @@ TEST_F(GraphInteraction, InThePolarKindTheDragShowsRhoAndTheta) {
 
 TEST_F(GraphInteraction, PointOnACurveStaysOnItsCurve) {
     CurveSlot[1].formula = "x^2";
-    const int slot = addPoint(3, 1, 1);
+    const int slot = addPoint(PointKind::OnCurve, 1, 1);
     PointTable[slot].slot = 1;
     graph_->repaintGraph();
     press(Qt::LeftButton, pixelOf(1, 1));
@@ -360,7 +343,7 @@ TEST_F(GraphInteraction, PointOnACurveStaysOnItsCurve) {
 TEST_F(GraphInteraction, PointOnACurveDoesNotLeaveItsDomain) {
     CurveSlot[1].formula = "x^2";
     CurveSlot[1].domain = TDomain{0, 1.5L, true};
-    const int slot = addPoint(3, 1, 1);
+    const int slot = addPoint(PointKind::OnCurve, 1, 1);
     PointTable[slot].slot = 1;
     graph_->repaintGraph();
     press(Qt::LeftButton, pixelOf(1, 1));
@@ -370,7 +353,7 @@ TEST_F(GraphInteraction, PointOnACurveDoesNotLeaveItsDomain) {
 }
 
 TEST_F(GraphInteraction, FixedPointsAndImagesAreNotDragged) {
-    addPoint(2, 1, 1);
+    addPoint(PointKind::Fixed, 1, 1);
     graph_->repaintGraph();
     press(Qt::LeftButton, pixelOf(1, 1));
     EXPECT_EQ(DraggedPoint, 0);
@@ -378,14 +361,14 @@ TEST_F(GraphInteraction, FixedPointsAndImagesAreNotDragged) {
 }
 
 TEST_F(GraphInteraction, NoDragOutsideNeutralMode) {
-    addPoint(1, 1, 1);
+    addPoint(PointKind::Free, 1, 1);
     enterMoveMode(*graph_);
     press(Qt::LeftButton, pixelOf(1, 1));
     EXPECT_EQ(DraggedPoint, 0);
 }
 
 TEST_F(GraphInteraction, ImagesFollowTheDraggedSource) {
-    const int a = addPoint(1, 1, 1), b = addPoint(2, 3, 1), mid = addPoint(7, 0, 0);
+    const int a = addPoint(PointKind::Free, 1, 1), b = addPoint(PointKind::Fixed, 3, 1), mid = addPoint(PointKind::Midpoint, 0, 0);
     PointTable[mid].ref1 = a;
     PointTable[mid].ref2 = b;
     graph_->repaintGraph();
@@ -396,7 +379,7 @@ TEST_F(GraphInteraction, ImagesFollowTheDraggedSource) {
 }
 
 TEST_F(GraphInteraction, ReleaseClearsOnlyTheDragMessage) {
-    addPoint(1, 1, 1);
+    addPoint(PointKind::Free, 1, 1);
     graph_->repaintGraph();
     press(Qt::LeftButton, pixelOf(1, 1));
     moveTo(pixelOf(2, 2));
@@ -416,8 +399,8 @@ TEST_F(GraphInteraction, CoordinatesWindowFollowsTheDraggedPointItNames) {
     Tcoord window;
     coord = &window;
     window.show();
-    addPoint(1, 1, 1);
-    addPoint(1, -4, -4);
+    addPoint(PointKind::Free, 1, 1);
+    addPoint(PointKind::Free, -4, -4);
     window.Editnom->setText("A");
     graph_->repaintGraph();
     press(Qt::LeftButton, pixelOf(1, 1));

@@ -8,16 +8,16 @@
 
 #include <gtest/gtest.h>
 
-#include "plane/forms.h"
+#include "model/construction_tables.h"
+#include "model/plot_state.h"
+#include "model/state_reset.h"
 #include "plane/graph_interaction.h"
-#include "plane/plot_state.h"
 #include "plane/tfonczone.h"
 #include "plane/tgrafzone.h"
 #include "plane/toptionzone.h"
 #include "plane/treperezone.h"
 #include "platform/messages.h"
 #include "platform/settings.h"
-#include "constructions/construction_tables.h"
 #include "tools/ttabval.h"
 
 #include <QCheckBox>
@@ -31,24 +31,17 @@ constexpr int Width = 512, Height = 512;
 class GraphWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (auto& slot : CurveSlot) slot = TCurveSlot{};
-        resetCurveColours();
-        CurveSlot[1].name = "f";
-        CurveSlot[2].name = "g";
-        PlotFrame = TPlotFrame{};
+        initialisePlotState();
         PlotFrame.xmin = PlotFrame.ymin = -8;
         PlotFrame.xmax = PlotFrame.ymax = 8;
-        GraphKind = 1;
-        Painting = false;
+        GraphKind = GraphType::FunctionOfX;
         graph = new Tgrafzone;
         grafzone = graph;
         graph->setGraphSize(Width, Height);
     }
     void TearDown() override {
-        clearForms();
         delete graph;
-        GraphKind = 0;
-        Painting = false;
+        initialisePlotState();
     }
 
     TColor windowPixel(int x, int y) { return graph->windowCanvas().pixel(x, y); }
@@ -75,7 +68,7 @@ TEST_F(GraphWindowTest, TraceDerivesTheFrameAndDrawsAxesAndCurves) {
 }
 
 TEST_F(GraphWindowTest, PolarKindDrawsNeitherAxesNorSquares) {
-    GraphKind = 4;
+    GraphKind = GraphType::Polar;
     graph->trace();
     EXPECT_EQ(windowPixel(256, 60), clWhite);
     EXPECT_EQ(windowPixel(288, 130), clWhite);
@@ -105,7 +98,7 @@ TEST_F(GraphWindowTest, RepaintEraseMarksOfTheBackBuffer) {
 }
 
 TEST_F(GraphWindowTest, NoCurvesBeforeAGraphKindIsChosen) {
-    GraphKind = 0;
+    GraphKind = GraphType::None;
     CurveSlot[1].formula = "1";
     graph->trace();
     EXPECT_NE(windowPixel(330, PlotFrame.row(1)), clBlue);
@@ -236,7 +229,7 @@ TEST_F(GraphWindowTest, TableOfValuesPointsFollowItsCheckBox) {
 
 TEST_F(GraphWindowTest, ShownSpaceViewKeepsTheConstructionsOffButEndsThePaint) {
     QWidget space;
-    registerForm("Tgrafgl", &space);
+    graph->setSpaceView(&space);
     space.show();
     ValuePoints[0] = TValuePoint{1, 1};
     ValuePointCount = 1;
@@ -246,7 +239,6 @@ TEST_F(GraphWindowTest, ShownSpaceViewKeepsTheConstructionsOffButEndsThePaint) {
     graph->trace();
     EXPECT_NE(windowPixel(PlotFrame.column(1) + 3, PlotFrame.row(1) + 3), clRed);
     EXPECT_FALSE(Painting);
-    registerForm("Tgrafgl", nullptr);
     ValuePointCount = 0;
     delete table;
 }
@@ -273,18 +265,18 @@ TEST_F(GraphWindowTest, MouseAndKeysGoToTheInteractionModes) {
     EXPECT_EQ(DragStartY, 120);
     QTest::mouseRelease(surface, Qt::LeftButton, Qt::NoModifier, QPoint(100, 120));
     EXPECT_EQ(MouseButton, 0);
-    PlotMode = 2;
+    PlotMode = InteractionMode::Zoom;
     QTest::keyClick(surface, Qt::Key_Escape);
-    EXPECT_EQ(PlotMode, 0);
+    EXPECT_EQ(PlotMode, InteractionMode::Neutral);
 }
 
 TEST_F(GraphWindowTest, PopUpMenuChangesTheMode) {
     graph->Zoom1->trigger();
-    EXPECT_EQ(PlotMode, 2);
+    EXPECT_EQ(PlotMode, InteractionMode::Zoom);
     graph->Dplacer1->trigger();
-    EXPECT_EQ(PlotMode, 1);
+    EXPECT_EQ(PlotMode, InteractionMode::Move);
     graph->Modenormal1->trigger();
-    EXPECT_EQ(PlotMode, 0);
+    EXPECT_EQ(PlotMode, InteractionMode::Neutral);
 }
 
 TEST_F(GraphWindowTest, StatusBarGetsOutOfTheWayOfTheMouse) {

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "plane/plot_state.h"
+#include "model/plot_state.h"
 #include "tools/graph_marks.h"
 
 namespace {

@@ -16,10 +16,11 @@
 #include <QToolButton>
 #include <memory>
 
-#include "constructions/construction_tables.h"
-#include "plane/forms.h"
-#include "plane/plot_state.h"
+#include "model/construction_tables.h"
+#include "model/plot_state.h"
+#include "model/state_reset.h"
 #include "plane/tgrafzone.h"
+#include "plane/tool_support.h"
 #include "plane/toptionzone.h"
 #include "platform/colour_edit.h"
 #include "tools/tantecedent.h"
@@ -27,7 +28,6 @@
 #include "tools/timagezone.h"
 #include "tools/tintersection.h"
 #include "tools/ttabval.h"
-#include "tools/tool_support.h"
 #include "tools/tzerozone.h"
 
 // Readable failures for texts of the widgets.
@@ -64,15 +64,10 @@ void click(QAbstractButton* button) {
 class ValueWindows : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (int slot = 0; slot < CurveSlotCount; ++slot) CurveSlot[slot].formula.clear();
-        const char* names[] = {"", "f", "g", "h", "i"};
-        for (int slot = 1; slot <= 4; ++slot) CurveSlot[slot].name = names[slot];
-        resetCurveColours();
-        PlotFrame = TPlotFrame{};
+        initialisePlotState();
         PlotFrame.ymin = -7.94L;
         PlotFrame.ymax = 7.94L;
-        GraphKind = 1;
-        ValuePointCount = 0;
+        GraphKind = GraphType::FunctionOfX;
 
         graph_.reset(new Tgrafzone);
         grafzone = graph_.get();
@@ -81,12 +76,7 @@ protected:
         optionzone = options_.get();
     }
 
-    void TearDown() override {
-        clearForms();
-        for (TCurveSlot& slot : CurveSlot) slot.formula.clear();
-        GraphKind = 0;
-        ValuePointCount = 0;
-    }
+    void TearDown() override { initialisePlotState(); }
 
     void showFunction(const char* formula, int slot = 1) {
         CurveSlot[slot].formula = formula;

@@ -4,8 +4,9 @@
 #include <memory>
 #include <string>
 
-#include "constructions/construction_tables.h"
 #include "constructions/next_name_labels.h"
+#include "model/construction_tables.h"
+#include "model/state_reset.h"
 
 namespace {
 
@@ -13,14 +14,13 @@ class ConstructionTables : public testing::Test {
 protected:
     void SetUp() override {
         PointTable = {};
-        clearConstructionCounts();
-        writePresetPoints();
+        initialisePlotState();
     }
     static void createPoints(int count) {
         for (int i = 0; i < count; ++i) {
             const int slot = takePointSlot();
             ASSERT_NE(slot, 0);
-            PointTable[slot].kind = 1;
+            PointTable[slot].kind = PointKind::Free;
             PointTable[slot].x = slot;
         }
     }
@@ -55,7 +55,7 @@ TEST_F(ConstructionTables, TwentyFifthPointTakesSlotZThenNoMore) {
 
 TEST_F(ConstructionTables, PointCreationNeverOverwritesThePresetSlots) {
     createPoints(25);
-    EXPECT_EQ(PointTable[OriginSlot].kind, 2);
+    EXPECT_EQ(PointTable[OriginSlot].kind, PointKind::Fixed);
     EXPECT_EQ(PointTable[OriginSlot].x, 0);
     EXPECT_EQ(PointTable[UnitXSlot].x, 1);
     EXPECT_EQ(PointTable[UnitYSlot].y, 1);
@@ -78,9 +78,9 @@ TEST_F(ConstructionTables, OriginIsAlwaysAValidReference) {
 
 TEST_F(ConstructionTables, DeletingTheLastPointRepointsLinesAndSegmentsToTheOrigin) {
     createPoints(3);
-    LineTable[0] = TLineRecord{1, 1, 3};
-    LineTable[1] = TLineRecord{1, 3, 2};
-    LineTable[2] = TLineRecord{2, 3, 3};  // not a line through two points
+    LineTable[0] = TLineRecord{LineKind::TwoPoints, 1, 3};
+    LineTable[1] = TLineRecord{LineKind::TwoPoints, 3, 2};
+    LineTable[2] = TLineRecord{LineKind::ReducedEquation, 3, 3};  // not a line through two points
     LineCount = 3;
     SegmentTable[0] = {3, 1};
     SegmentTable[1] = {1, 2};
@@ -109,7 +109,7 @@ TEST_F(ConstructionTables, DeletingTheFourteenthPointGoesBackToThirteenAndKeepsT
     EXPECT_EQ(PointCount, 13);
     EXPECT_EQ(NextName(), "N");
     EXPECT_EQ(SegmentTable[0].p1, OriginSlot);
-    EXPECT_EQ(PointTable[OriginSlot].kind, 2);
+    EXPECT_EQ(PointTable[OriginSlot].kind, PointKind::Fixed);
     EXPECT_EQ(takePointSlot(), 14);
     EXPECT_EQ(takePointSlot(), 16);
 }
@@ -122,7 +122,7 @@ TEST_F(ConstructionTables, ResetEmptiesEveryCountButKeepsThePresets) {
     EXPECT_EQ(PointCount + LineCount + SegmentCount + PolygonCount + FacetCount + ValuePointCount
                   + SequenceState,
               0);
-    EXPECT_EQ(PointTable[UnitXSlot].kind, 2);
+    EXPECT_EQ(PointTable[UnitXSlot].kind, PointKind::Fixed);
 }
 
 struct PolygonCase {
@@ -136,8 +136,7 @@ class PolygonCreation : public testing::TestWithParam<PolygonCase> {};
 
 TEST_P(PolygonCreation, AcceptsOnlyTwoToAHundredValidNames) {
     PointTable = {};
-    clearConstructionCounts();
-    writePresetPoints();
+    initialisePlotState();
     for (int i = 0; i < GetParam().points; ++i) takePointSlot();
     EXPECT_EQ(appendPolygon(GetParam().vertices, true), GetParam().accepted);
     EXPECT_EQ(PolygonCount, GetParam().accepted ? 1 : 0);

@@ -1,4 +1,4 @@
-#include "constructions/construction_geometry.h"
+#include "model/construction_geometry.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "constructions/construction_tables.h"
+#include "model/construction_tables.h"
 
 std::array<TPointRecord, PointSlots + 1> PointTable;
 int PointCount = 0;
@@ -13,13 +13,14 @@ int FacetCount = 0;
 int PlaneCount = 0;
 std::array<TValuePoint, ValuePointCapacity> ValuePoints;
 int ValuePointCount = 0;
+bool ValuePointsShown = false;
 int SequenceState = 0;
 
 namespace {
 
 void writeFixedPoint(int slot, long double x, long double y) {
     PointTable[slot] = TPointRecord{};
-    PointTable[slot].kind = 2;
+    PointTable[slot].kind = PointKind::Fixed;
     PointTable[slot].x = x;
     PointTable[slot].y = y;
 }
@@ -70,7 +71,7 @@ int deleteLastPoint() {
     PointCount = removed - 1;
     for (int i = 0; i < LineCount; ++i) {
         TLineRecord& line = LineTable[i];
-        if (line.kind != 1) continue;
+        if (line.kind != LineKind::TwoPoints) continue;
         if (line.p1 == removed) line.p1 = OriginSlot;
         if (line.p2 == removed) line.p2 = OriginSlot;
     }

@@ -1,12 +1,12 @@
-#include "constructions/construction_painter.h"
+#include "plane/construction_painter.h"
 
 #include <QString>
 #include <algorithm>
 #include <cmath>
 
-#include "constructions/construction_tables.h"
 #include "expression/matutil.h"
-#include "plane/plot_state.h"
+#include "model/construction_tables.h"
+#include "model/plot_state.h"
 #include "platform/messages.h"
 
 namespace {
@@ -67,7 +67,7 @@ const std::string* formulaOfSlot(int functionSlot) {
 
 void drawPlacedPoint(Canvas& window, int slot) {
     const TPointRecord& point = PointTable[slot];
-    if (point.kind < 3) {
+    if (point.kind == PointKind::Free || point.kind == PointKind::Fixed) {
         if (slot != OriginSlot && insideFrame(slot)) drawMarked(window, slot);
         return;
     }
@@ -151,18 +151,18 @@ void drawProjection(Canvas& window, int slot) {
     const TPointRecord& point = PointTable[slot];
     if (!isPointSlot(point.ref1)) return;
     const WorldPoint source = positionOf(point.ref1);
-    storePosition(slot, point.kind == 8 ? WorldPoint{source.x, 0} : WorldPoint{0, source.y});
+    storePosition(slot, point.kind == PointKind::ProjectionOnX ? WorldPoint{source.x, 0} : WorldPoint{0, source.y});
     drawMarked(window, slot);
 }
 
 void drawImagePoint(Canvas& window, Canvas& offscreen, int slot, const ConstructionStyle& style) {
     switch (PointTable[slot].kind) {
-        case 4: drawTranslationImage(window, offscreen, slot, style); break;
-        case 5: drawSymmetryImage(window, offscreen, slot, style); break;
-        case 6: drawRotationImage(window, offscreen, slot, style); break;
-        case 7: drawMidpoint(window, offscreen, slot, style); break;
-        case 8:
-        case 9: drawProjection(window, slot); break;
+        case PointKind::Translation: drawTranslationImage(window, offscreen, slot, style); break;
+        case PointKind::AxialSymmetry: drawSymmetryImage(window, offscreen, slot, style); break;
+        case PointKind::Rotation: drawRotationImage(window, offscreen, slot, style); break;
+        case PointKind::Midpoint: drawMidpoint(window, offscreen, slot, style); break;
+        case PointKind::ProjectionOnX:
+        case PointKind::ProjectionOnY: drawProjection(window, slot); break;
         default: break;
     }
 }
@@ -172,9 +172,9 @@ void drawPoints(Canvas& window, Canvas& offscreen, const ConstructionStyle& styl
     for (int slot = 1; slot <= count; ++slot) drawPlacedPoint(window, slot);
     // One pass per kind: an image whose source comes later uses the source's
     // position from the previous drawing.
-    for (int kind = 4; kind <= 9; ++kind)
+    for (int kind = int(PointKind::Translation); kind <= int(PointKind::ProjectionOnY); ++kind)
         for (int slot = 1; slot <= count; ++slot)
-            if (PointTable[slot].kind == kind) drawImagePoint(window, offscreen, slot, style);
+            if (PointTable[slot].kind == PointKind(kind)) drawImagePoint(window, offscreen, slot, style);
 }
 
 void drawValuePoints(Canvas& window, const ConstructionStyle& style) {
@@ -272,12 +272,12 @@ void drawLines(Canvas& window) {
     for (int i = 0; i < count; ++i) {
         const TLineRecord& line = LineTable[i];
         switch (line.kind) {
-            case 1: drawLineThroughPoints(window, line, reach); break;
-            case 2: drawReducedLine(window, line.a, line.b, reach); break;
-            case 3: drawCartesianLine(window, line, reach); break;
-            case 4: drawTangent(window, line); break;
-            case 5: drawNormal(window, line); break;
-            case 6: drawDirectionVectors(window, line); break;
+            case LineKind::TwoPoints: drawLineThroughPoints(window, line, reach); break;
+            case LineKind::ReducedEquation: drawReducedLine(window, line.a, line.b, reach); break;
+            case LineKind::CartesianEquation: drawCartesianLine(window, line, reach); break;
+            case LineKind::Tangent: drawTangent(window, line); break;
+            case LineKind::Normal: drawNormal(window, line); break;
+            case LineKind::Direction: drawDirectionVectors(window, line); break;
             default: break;
         }
     }

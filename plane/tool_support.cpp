@@ -1,4 +1,4 @@
-#include "tools/tool_support.h"
+#include "plane/tool_support.h"
 
 #include <QHeaderView>
 #include <QRadioButton>

@@ -7,8 +7,32 @@
 #include <cstdint>
 #include <string>
 
+// The numbers are those the program has always stored.
+enum class PointKind : int {
+    Unused = 0,  // a slot never written
+    Free = 1,
+    Fixed = 2,
+    OnCurve = 3,
+    Translation = 4,
+    AxialSymmetry = 5,
+    Rotation = 6,
+    Midpoint = 7,
+    ProjectionOnX = 8,
+    ProjectionOnY = 9,
+};
+
+enum class LineKind : int {
+    None = 0,
+    TwoPoints = 1,
+    ReducedEquation = 2,    // y = mx + p
+    CartesianEquation = 3,  // ax + by + c = 0
+    Tangent = 4,
+    Normal = 5,
+    Direction = 6,          // tangent direction at a point of a parametric or polar curve
+};
+
 struct TPointRecord {
-    int kind = 0;  // 0 never written; 1 free, 2 fixed, 3 on a curve, 4..9 images
+    PointKind kind = PointKind::Unused;
     std::uint8_t slot = 0;  // kind 3: function slot 1..4
     long double x = 0, y = 0, z = 0;
     int source = 0;  // kinds 4, 5, 6
@@ -23,7 +47,7 @@ struct TPointRecord {
 };
 
 struct TLineRecord {
-    int kind = 0;  // 1 two points, 2 y=mx+p, 3 ax+by+c=0, 4 tangent, 5 normal, 6 direction
+    LineKind kind = LineKind::None;
     int p1 = 0, p2 = 0;
     std::uint8_t slot = 0;
     long double a = 0, b = 0, c = 0, d = 0;
@@ -75,6 +99,7 @@ extern int PlaneCount;
 // Points of the table of values, drawn while its "Afficher les points." is ticked.
 extern std::array<TValuePoint, ValuePointCapacity> ValuePoints;
 extern int ValuePointCount;
+extern bool ValuePointsShown;
 // 0 no sequence shown, 1 its function, 2 its terms (redrawn by the sequence window).
 extern int SequenceState;
 

@@ -38,10 +38,43 @@ struct TCurveSlot {
 
 inline constexpr int CurveSlotCount = 6;
 
+// What the graph window shows. The numbers are those the program has always used.
+enum class GraphType : int {
+    None = 0,  // no kind chosen yet, or the space view
+    FunctionOfX = 1,
+    Animation = 2,
+    Parametric = 3,
+    Polar = 4,
+    Cartesian = 5,
+};
+
+// What the mouse, the keyboard and the slider do in the graph window.
+enum class InteractionMode : int {
+    Neutral = 0,
+    Move = 1,
+    Zoom = 2,
+    Browse = 3,
+    Variations = 4,
+    // f(x) against a constant: 4 + the relation chosen, in the order <, >, <=, >=.
+    BelowConstant = 5,
+    AboveConstant = 6,
+    AtMostConstant = 7,
+    AtLeastConstant = 8,
+    // f(x) against g(x): 8 + the relation, in the same order.
+    BelowFunction = 9,
+    AboveFunction = 10,
+    AtMostFunction = 11,
+    AtLeastFunction = 12,
+    ParametricBrowse = 13,
+    ParametricTangents = 14,
+    PolarBrowse = 15,
+    PolarTangents = 16,
+};
+
 extern TPlotFrame PlotFrame;
 extern std::array<TCurveSlot, CurveSlotCount> CurveSlot;
-extern int GraphKind;   // 0 none, 1 function of x, 2 animation, 3 parametric, 4 polar, 5 cartesian
-extern int PlotMode;    // 0..16, the graph window's interaction mode
+extern GraphType GraphKind;
+extern InteractionMode PlotMode;
 extern int SelectedSlot;
 extern int SecondSlot;
 extern int ModeCursor;  // a cursor number of platform/cursors.h: crDefault, crSizeWE, ... or 5..14

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "constructions/construction_geometry.h"
+#include "model/construction_geometry.h"
 #include "platform/canvas.h"
 
 struct ConstructionStyle {

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "constructions/construction_geometry.h"
+#include "model/construction_geometry.h"
 
 namespace {
 

@@ -4,9 +4,11 @@
 #include <cmath>
 #include <numbers>
 
-#include "constructions/construction_painter.h"
-#include "constructions/construction_tables.h"
-#include "plane/plot_state.h"
+#include "model/construction_tables.h"
+#include "model/plot_state.h"
+#include "model/state_reset.h"
+#include "plane/construction_painter.h"
+#include "tests/support/points.h"
 
 namespace {
 
@@ -17,10 +19,7 @@ class ConstructionPainter : public testing::Test {
 protected:
     void SetUp() override {
         PointTable = {};
-        clearConstructionCounts();
-        writePresetPoints();
-        for (auto& slot : CurveSlot) slot = TCurveSlot{};
-        PlotFrame = TPlotFrame{};
+        initialisePlotState();
         PlotFrame.deriveFrom(Size, Size);
         style.penWidth = 1;
     }
@@ -29,14 +28,6 @@ protected:
         window.fill(clWhite);
         drawPointsAndLines(window, offscreen, style);
         drawPolygons(window);
-    }
-
-    int addPoint(int kind, long double x = 0, long double y = 0) {
-        const int slot = takePointSlot();
-        PointTable[slot].kind = kind;
-        PointTable[slot].x = x;
-        PointTable[slot].y = y;
-        return slot;
     }
 
     static int column(long double x) { return PlotFrame.column(x); }
@@ -89,8 +80,8 @@ protected:
 };
 
 TEST_F(ConstructionPainter, FreeAndFixedPointsGetACrossAndTheirLetter) {
-    addPoint(1, 3, 4);
-    addPoint(2, -5, -2);
+    addPoint(PointKind::Free, 3, 4);
+    addPoint(PointKind::Fixed, -5, -2);
     draw();
     EXPECT_TRUE(crossAt(3, 4));
     EXPECT_TRUE(labelAt(3, 4));
@@ -99,8 +90,8 @@ TEST_F(ConstructionPainter, FreeAndFixedPointsGetACrossAndTheirLetter) {
 }
 
 TEST_F(ConstructionPainter, PointsOutsideTheFrameAndTheOriginAreNotMarked) {
-    addPoint(1, 12, 0);
-    for (int i = 0; i < 14; ++i) addPoint(1, 12, 0);  // the count now passes the origin's slot
+    addPoint(PointKind::Free, 12, 0);
+    for (int i = 0; i < 14; ++i) addPoint(PointKind::Free, 12, 0);  // the count now passes the origin's slot
     ASSERT_GE(PointCount, OriginSlot);
     draw();
     EXPECT_EQ(redPixels(), 0);
@@ -108,7 +99,7 @@ TEST_F(ConstructionPainter, PointsOutsideTheFrameAndTheOriginAreNotMarked) {
 
 TEST_F(ConstructionPainter, PointOnACurveTakesItsValueAtItsAbscissa) {
     CurveSlot[1].formula = "x^2";
-    const int slot = addPoint(3, 2, 0);
+    const int slot = addPoint(PointKind::OnCurve, 2, 0);
     PointTable[slot].slot = 1;
     draw();
     EXPECT_EQ(PointTable[slot].y, 4);
@@ -118,7 +109,7 @@ TEST_F(ConstructionPainter, PointOnACurveTakesItsValueAtItsAbscissa) {
 
 TEST_F(ConstructionPainter, PointOnAnUndefinedValueIsNotMarked) {
     CurveSlot[1].formula = "ln(x)";
-    PointTable[addPoint(3, -2, 0)].slot = 1;
+    PointTable[addPoint(PointKind::OnCurve, -2, 0)].slot = 1;
     draw();
     EXPECT_EQ(redPixels(), 0);
 }
@@ -135,14 +126,14 @@ struct ImageCase {
 // Builders need the fixture's helpers.
 class ImagePoints : public ConstructionPainter, public testing::WithParamInterface<ImageCase> {
 public:
-    int point(int kind, long double x = 0, long double y = 0) { return addPoint(kind, x, y); }
+    int point(PointKind kind, long double x = 0, long double y = 0) { return addPoint(kind, x, y); }
 };
 
 namespace {
 
 int translationByI(ConstructionPainter& p) {
     auto& t = static_cast<ImagePoints&>(p);
-    const int a = t.point(1, 1, 2), image = t.point(4);
+    const int a = t.point(PointKind::Free, 1, 2), image = t.point(PointKind::Translation);
     PointTable[image].source = a;
     PointTable[image].first = OriginSlot;
     PointTable[image].second = UnitXSlot;
@@ -158,7 +149,7 @@ int translationByJ(ConstructionPainter& p) {
 
 int symmetryAboutVertical(ConstructionPainter& p) {
     auto& t = static_cast<ImagePoints&>(p);
-    const int a = t.point(2, 1, 1), b = t.point(2, 1, 5), source = t.point(1, 3, 2), image = t.point(5);
+    const int a = t.point(PointKind::Fixed, 1, 1), b = t.point(PointKind::Fixed, 1, 5), source = t.point(PointKind::Free, 3, 2), image = t.point(PointKind::AxialSymmetry);
     PointTable[image].source = source;
     PointTable[image].first = a;
     PointTable[image].second = b;
@@ -167,7 +158,7 @@ int symmetryAboutVertical(ConstructionPainter& p) {
 
 int quarterTurn(ConstructionPainter& p) {
     auto& t = static_cast<ImagePoints&>(p);
-    const int source = t.point(1, 1, 0), image = t.point(6);
+    const int source = t.point(PointKind::Free, 1, 0), image = t.point(PointKind::Rotation);
     PointTable[image].source = source;
     PointTable[image].first = OriginSlot;
     PointTable[image].angle = std::numbers::pi_v<long double> / 2;
@@ -176,7 +167,7 @@ int quarterTurn(ConstructionPainter& p) {
 
 int thirdOfHalfTurn(ConstructionPainter& p) {
     auto& t = static_cast<ImagePoints&>(p);
-    const int source = t.point(1, 2, 0), centre = t.point(2, 1, 0), image = t.point(6);
+    const int source = t.point(PointKind::Free, 2, 0), centre = t.point(PointKind::Fixed, 1, 0), image = t.point(PointKind::Rotation);
     PointTable[image].source = source;
     PointTable[image].first = centre;
     PointTable[image].angle = std::numbers::pi_v<long double> / 3;
@@ -185,7 +176,7 @@ int thirdOfHalfTurn(ConstructionPainter& p) {
 
 int midpointOf(ConstructionPainter& p) {
     auto& t = static_cast<ImagePoints&>(p);
-    const int a = t.point(1, -4, 2), b = t.point(1, 6, -4), image = t.point(7);
+    const int a = t.point(PointKind::Free, -4, 2), b = t.point(PointKind::Free, 6, -4), image = t.point(PointKind::Midpoint);
     PointTable[image].ref1 = a;
     PointTable[image].ref2 = b;
     return image;
@@ -193,14 +184,14 @@ int midpointOf(ConstructionPainter& p) {
 
 int projectionOnX(ConstructionPainter& p) {
     auto& t = static_cast<ImagePoints&>(p);
-    const int a = t.point(1, 3, 4), image = t.point(8);
+    const int a = t.point(PointKind::Free, 3, 4), image = t.point(PointKind::ProjectionOnX);
     PointTable[image].ref1 = a;
     return image;
 }
 
 int projectionOnY(ConstructionPainter& p) {
     const int image = projectionOnX(p);
-    PointTable[image].kind = 9;
+    PointTable[image].kind = PointKind::ProjectionOnY;
     return image;
 }
 
@@ -232,7 +223,7 @@ INSTANTIATE_TEST_SUITE_P(
 namespace {
 
 TEST_F(ConstructionPainter, MovingASourceMovesItsImagesAtTheNextDrawing) {
-    const int a = addPoint(1, 2, 1), b = addPoint(1, 4, 1), mid = addPoint(7);
+    const int a = addPoint(PointKind::Free, 2, 1), b = addPoint(PointKind::Free, 4, 1), mid = addPoint(PointKind::Midpoint);
     PointTable[mid].ref1 = a;
     PointTable[mid].ref2 = b;
     draw();
@@ -245,7 +236,7 @@ TEST_F(ConstructionPainter, MovingASourceMovesItsImagesAtTheNextDrawing) {
 }
 
 TEST_F(ConstructionPainter, ImageOfAnImageUsesTheSourcesPositionOfThisDrawingWhenComputedEarlier) {
-    const int a = addPoint(1, 1, 0), rotated = addPoint(6), projected = addPoint(9);
+    const int a = addPoint(PointKind::Free, 1, 0), rotated = addPoint(PointKind::Rotation), projected = addPoint(PointKind::ProjectionOnY);
     PointTable[rotated].source = a;
     PointTable[rotated].first = OriginSlot;
     PointTable[rotated].angle = std::numbers::pi_v<long double> / 2;
@@ -255,14 +246,14 @@ TEST_F(ConstructionPainter, ImageOfAnImageUsesTheSourcesPositionOfThisDrawingWhe
 }
 
 TEST_F(ConstructionPainter, ReferenceBeyondTheCountDrawsFromWhatTheSlotHolds) {
-    const int a = addPoint(1, 2, 2), b = addPoint(1, 6, 2), mid = addPoint(7);
+    const int a = addPoint(PointKind::Free, 2, 2), b = addPoint(PointKind::Free, 6, 2), mid = addPoint(PointKind::Midpoint);
     PointTable[mid].ref1 = a;
     PointTable[mid].ref2 = b;
     draw();
     // Remove the midpoint and B; a new midpoint of A and the old midpoint's slot.
     deleteLastPoint();
     deleteLastPoint();
-    const int again = addPoint(7);
+    const int again = addPoint(PointKind::Midpoint);
     PointTable[again].ref1 = a;
     PointTable[again].ref2 = mid;
     draw();
@@ -270,11 +261,11 @@ TEST_F(ConstructionPainter, ReferenceBeyondTheCountDrawsFromWhatTheSlotHolds) {
 }
 
 TEST_F(ConstructionPainter, ReferenceOutsideTheTableIsSkipped) {
-    const int a = addPoint(1, 12, 12);
-    const int bad = addPoint(7, 3, 3);
+    const int a = addPoint(PointKind::Free, 12, 12);
+    const int bad = addPoint(PointKind::Midpoint, 3, 3);
     PointTable[bad].ref1 = a;
     PointTable[bad].ref2 = 40;
-    const int worse = addPoint(4, 3, 3);
+    const int worse = addPoint(PointKind::Translation, 3, 3);
     PointTable[worse].source = -1;
     draw();
     EXPECT_EQ(PointTable[bad].x, 3);
@@ -283,7 +274,7 @@ TEST_F(ConstructionPainter, ReferenceOutsideTheTableIsSkipped) {
 
 TEST_F(ConstructionPainter, TracedPointLeavesARedDotInTheBackBuffer) {
     offscreen.fill(clWhite);
-    const int a = addPoint(1, 2, 2), b = addPoint(1, 4, 4), mid = addPoint(7);
+    const int a = addPoint(PointKind::Free, 2, 2), b = addPoint(PointKind::Free, 4, 4), mid = addPoint(PointKind::Midpoint);
     PointTable[mid].ref1 = a;
     PointTable[mid].ref2 = b;
     PointTable[mid].trace = true;
@@ -324,8 +315,8 @@ TEST_F(ConstructionPainter, ZeroTranslationShowsAnArrowWithoutHead) {
 }
 
 TEST_F(ConstructionPainter, SegmentJoinsTwoDifferentPoints) {
-    addPoint(1, -4, 3);
-    addPoint(1, 4, 3);
+    addPoint(PointKind::Free, -4, 3);
+    addPoint(PointKind::Free, 4, 3);
     SegmentTable[0] = {1, 2};
     SegmentTable[1] = {1, 1};
     SegmentCount = 2;
@@ -335,9 +326,9 @@ TEST_F(ConstructionPainter, SegmentJoinsTwoDifferentPoints) {
 }
 
 TEST_F(ConstructionPainter, LineThroughTwoPointsCrossesTheWholeWindow) {
-    addPoint(2, 1, 1);
-    addPoint(2, 2, 2);
-    LineTable[0] = TLineRecord{1, 1, 2};
+    addPoint(PointKind::Fixed, 1, 1);
+    addPoint(PointKind::Fixed, 2, 2);
+    LineTable[0] = TLineRecord{LineKind::TwoPoints, 1, 2};
     LineCount = 1;
     draw();
     EXPECT_TRUE(redAt(-9, -9));
@@ -345,9 +336,9 @@ TEST_F(ConstructionPainter, LineThroughTwoPointsCrossesTheWholeWindow) {
 }
 
 TEST_F(ConstructionPainter, VerticalLineThroughTwoPointsSpansTheFullHeight) {
-    addPoint(2, 2, 1);
-    addPoint(2, 2, 3);
-    LineTable[0] = TLineRecord{1, 1, 2};
+    addPoint(PointKind::Fixed, 2, 1);
+    addPoint(PointKind::Fixed, 2, 3);
+    LineTable[0] = TLineRecord{LineKind::TwoPoints, 1, 2};
     LineCount = 1;
     draw();
     EXPECT_GE(redPixelsInColumn(column(2)), Size - 1);
@@ -357,18 +348,18 @@ TEST_F(ConstructionPainter, VerticalLineThroughTwoPointsSpansTheFullHeight) {
 }
 
 TEST_F(ConstructionPainter, LineThroughCoincidentPointsDrawsNothing) {
-    addPoint(2, 12, 1);
-    addPoint(2, 12, 1);
-    LineTable[0] = TLineRecord{1, 1, 2};
+    addPoint(PointKind::Fixed, 12, 1);
+    addPoint(PointKind::Fixed, 12, 1);
+    LineTable[0] = TLineRecord{LineKind::TwoPoints, 1, 2};
     LineCount = 1;
     draw();
     EXPECT_EQ(redPixels(), 0);
 }
 
 TEST_F(ConstructionPainter, DeletingTheLastPointRepointsItsLineToTheOrigin) {
-    addPoint(2, 4, 2);
-    addPoint(2, 4, -6);
-    LineTable[0] = TLineRecord{1, 1, 2};
+    addPoint(PointKind::Fixed, 4, 2);
+    addPoint(PointKind::Fixed, 4, -6);
+    LineTable[0] = TLineRecord{LineKind::TwoPoints, 1, 2};
     LineCount = 1;
     SegmentTable[0] = {2, 1};
     SegmentCount = 1;
@@ -381,7 +372,7 @@ TEST_F(ConstructionPainter, DeletingTheLastPointRepointsItsLineToTheOrigin) {
 }
 
 TEST_F(ConstructionPainter, ReducedEquationLine) {
-    LineTable[0] = TLineRecord{2, 0, 0, 0, 0.5L, 1};
+    LineTable[0] = TLineRecord{LineKind::ReducedEquation, 0, 0, 0, 0.5L, 1};
     LineCount = 1;
     draw();
     EXPECT_TRUE(redAt(4, 3));
@@ -389,7 +380,7 @@ TEST_F(ConstructionPainter, ReducedEquationLine) {
 }
 
 TEST_F(ConstructionPainter, CartesianLineWithBZeroIsAFullHeightVertical) {
-    LineTable[0] = TLineRecord{3, 0, 0, 0, 3, 0, -6};
+    LineTable[0] = TLineRecord{LineKind::CartesianEquation, 0, 0, 0, 3, 0, -6};
     LineCount = 1;
     draw();
     EXPECT_GE(redPixelsInColumn(column(2)), Size - 1);
@@ -398,7 +389,7 @@ TEST_F(ConstructionPainter, CartesianLineWithBZeroIsAFullHeightVertical) {
 }
 
 TEST_F(ConstructionPainter, CartesianLineWithAZeroIsHorizontal) {
-    LineTable[0] = TLineRecord{3, 0, 0, 0, 0, 2, -4};
+    LineTable[0] = TLineRecord{LineKind::CartesianEquation, 0, 0, 0, 0, 2, -4};
     LineCount = 1;
     draw();
     EXPECT_GE(redPixelsInRow(row(2)), Size - 1);
@@ -406,7 +397,7 @@ TEST_F(ConstructionPainter, CartesianLineWithAZeroIsHorizontal) {
 
 TEST_F(ConstructionPainter, TangentShowsTwoUnitArrowsAndItsPoint) {
     CurveSlot[1].formula = "x^2";
-    TLineRecord tangent{4};
+    TLineRecord tangent{LineKind::Tangent};
     tangent.slot = 1;
     tangent.a = 1;
     LineTable[0] = tangent;
@@ -423,12 +414,12 @@ TEST_F(ConstructionPainter, TangentShowsTwoUnitArrowsAndItsPoint) {
 
 TEST_F(ConstructionPainter, TangentWhereTheFunctionIsUndefinedIsHidden) {
     CurveSlot[1].formula = "ln(x)";
-    TLineRecord tangent{4};
+    TLineRecord tangent{LineKind::Tangent};
     tangent.slot = 1;
     tangent.a = -1;
     LineTable[0] = tangent;
     TLineRecord normal = tangent;
-    normal.kind = 5;
+    normal.kind = LineKind::Normal;
     LineTable[1] = normal;
     LineCount = 2;
     draw();
@@ -437,7 +428,7 @@ TEST_F(ConstructionPainter, TangentWhereTheFunctionIsUndefinedIsHidden) {
 
 TEST_F(ConstructionPainter, NormalIsPerpendicularToTheCurve) {
     CurveSlot[1].formula = "x^2";
-    TLineRecord normal{5};
+    TLineRecord normal{LineKind::Normal};
     normal.slot = 1;
     normal.a = 1;
     LineTable[0] = normal;
@@ -450,7 +441,7 @@ TEST_F(ConstructionPainter, NormalIsPerpendicularToTheCurve) {
 
 TEST_F(ConstructionPainter, NormalAtAFlatPointIsTheVertical) {
     CurveSlot[1].formula = "x^2";
-    TLineRecord normal{5};
+    TLineRecord normal{LineKind::Normal};
     normal.slot = 1;
     normal.a = 0;
     LineTable[0] = normal;
@@ -460,7 +451,7 @@ TEST_F(ConstructionPainter, NormalAtAFlatPointIsTheVertical) {
 }
 
 TEST_F(ConstructionPainter, DirectionVectorsAreFortyPixelArrows) {
-    TLineRecord direction{6};
+    TLineRecord direction{LineKind::Direction};
     direction.a = 0;
     direction.c = 2;
     direction.d = 2;
@@ -474,10 +465,10 @@ TEST_F(ConstructionPainter, DirectionVectorsAreFortyPixelArrows) {
 
 void addSquare(ConstructionPainter& p) {
     auto& t = static_cast<ImagePoints&>(p);
-    t.point(2, -4, -4);
-    t.point(2, 4, -4);
-    t.point(2, 4, 4);
-    t.point(2, -4, 4);
+    t.point(PointKind::Fixed, -4, -4);
+    t.point(PointKind::Fixed, 4, -4);
+    t.point(PointKind::Fixed, 4, 4);
+    t.point(PointKind::Fixed, -4, 4);
 }
 
 TEST_F(ConstructionPainter, SmoothedClosedPolygonBulgesOutsideItsStraightEdges) {

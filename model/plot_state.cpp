@@ -1,12 +1,12 @@
-#include "plane/plot_state.h"
+#include "model/plot_state.h"
 
 #include <cmath>
 #include <limits>
 
 TPlotFrame PlotFrame;
 std::array<TCurveSlot, CurveSlotCount> CurveSlot;
-int GraphKind = 0;
-int PlotMode = 0;
+GraphType GraphKind = GraphType::None;
+InteractionMode PlotMode = InteractionMode::Neutral;
 int SelectedSlot = 1;
 int SecondSlot = 2;
 int ModeCursor = 0;
