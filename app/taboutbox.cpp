@@ -22,5 +22,4 @@ TAboutBox::TAboutBox(QWidget* parent) : ToolWindow("A propos", parent) {
     layout->addWidget(text);
     layout->addWidget(OKButton, 0, Qt::AlignCenter);
     connect(OKButton, &QPushButton::clicked, this, &TAboutBox::hide);
-    fitToContents();
 }

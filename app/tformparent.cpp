@@ -16,6 +16,7 @@
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
+#include <algorithm>
 #include <cstdlib>
 #include <ctime>
 #include <vector>
@@ -70,19 +71,14 @@ void place(QWidget* window, int left, int top) {
     if (window) window->move(left, top);
 }
 
-// The plane kinds show the graph without a caption bar; the space view and the
-// section display give it one back.
-void setGraphCaption(bool caption) {
-    if (!grafzone) return;
-    Qt::WindowFlags flags = Qt::SubWindow | Qt::WindowStaysOnTopHint;
-    flags |= caption ? Qt::WindowFlags(Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
-                     : Qt::WindowFlags(Qt::FramelessWindowHint);
-    if (grafzone->windowFlags() == flags) return;
-    const bool visible = grafzone->isVisible();
-    const QRect geometry = grafzone->geometry();
-    grafzone->setWindowFlags(flags);
-    grafzone->setGeometry(geometry);
-    grafzone->setVisible(visible);
+// Puts a window at (left, top), as wide as `width` (its own width when 0) and as
+// high as its controls ask within what the area leaves below `top`: the windows
+// beside and under the graph fit every screen layout, and their grids scroll.
+void placeAt(QWidget* window, int left, int top, int width, int areaHeight) {
+    if (!window) return;
+    const QSize wanted = window->sizeHint();
+    const int height = std::max(std::min(wanted.height(), areaHeight - top), window->minimumSizeHint().height());
+    window->setGeometry(left, top, width > 0 ? width : wanted.width(), height);
 }
 
 // Every tool window the reset hides, in the order the program has always hidden them.
@@ -237,7 +233,7 @@ void TFormparent::fxyz1Click() {
     if (!SpaceViewBuilt) return;
     fermerfenetres();
     placerfenetres(layoutScreenWidth());
-    setGraphCaption(true);
+    if (grafzone) grafzone->showCaption(true);
     showMenusFor(MenuView::Space);
     if (grafzone) {
         grafzone->t()->hide();
@@ -246,7 +242,7 @@ void TFormparent::fxyz1Click() {
 }
 
 void TFormparent::fermerfenetres() {
-    setGraphCaption(false);
+    if (grafzone) grafzone->showCaption(false);
     if (IntroRunning) playSound(soundPath(ProgramSettings.intro3d1 ? "fin1.wav" : "fin2.wav"));
     for (QWidget* window : resetHiddenWindows())
         if (window) window->hide();
@@ -283,13 +279,15 @@ void TFormparent::placerfenetres(int screenWidth) {
         if (grafzone->layout()) grafzone->layout()->activate();
     }
     const int X = layout.width + layout.gap, Y = GraphTop;
+    const int columnWidth = layout.designWidth - X;
+    const int areaHeight = mdiArea->viewport()->height();
 
-    place(reperezone, X, Y);
+    placeAt(reperezone, X, Y, columnWidth, areaHeight);
     const int underFrame = Y + heightOf(reperezone) + 5;
-    for (QWidget* dialog : columnDialogs()) place(dialog, X, underFrame);
+    for (QWidget* dialog : columnDialogs()) placeAt(dialog, X, underFrame, columnWidth, areaHeight);
 
     const int underGraph = Y + layout.height + 5;
-    for (QWidget* window : entryRow()) place(window, 0, underGraph);
+    for (QWidget* window : entryRow()) placeAt(window, 0, underGraph, 0, areaHeight);
     if (foncZone) {
         const QRect entry = foncZone->geometry();
         place(changedomaine, entry.left() + entry.width() + 5, entry.top());

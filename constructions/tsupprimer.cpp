@@ -37,7 +37,6 @@ Tsupprimer::Tsupprimer(QWidget* parent) : ToolWindow("Supprimer", parent) {
     SpeedButton5 = addButton("Dernier polygône", &Tsupprimer::SpeedButton5Click);
     bsuite = addButton("Suite", &Tsupprimer::Suite);
     bfonction = addButton("Fonction modifiée", &Tsupprimer::fonction);
-    fitToContents();
 }
 
 void Tsupprimer::b1Click() {

@@ -281,7 +281,7 @@ void enterMoveMode(Tgrafzone& graph) {
     setModeCursor(graph, crSizeAll);
     showChoiceWindow(false);
     graph.t()->hide();
-    graph.widget()->setFocus();
+    graph.surface()->setFocus();
 }
 
 void enterZoomMode(Tgrafzone& graph) {
@@ -290,7 +290,7 @@ void enterZoomMode(Tgrafzone& graph) {
     setModeCursor(graph, MagnifierCursor);
     showChoiceWindow(false);
     graph.t()->hide();
-    graph.widget()->setFocus();
+    graph.surface()->setFocus();
 }
 
 void enterBrowseMode(Tgrafzone& graph) {

@@ -40,7 +40,6 @@ Tchangedomaine::Tchangedomaine(QWidget* parent)
     connect(emin, &QLineEdit::textChanged, this, &Tchangedomaine::eminChange);
     connect(emax, &QLineEdit::textChanged, this, &Tchangedomaine::emaxChange);
     connect(appliquedf, &QCheckBox::toggled, this, &Tchangedomaine::appliquedfClick);
-    fitToContents();
 }
 
 void Tchangedomaine::boundChange() {

@@ -24,7 +24,6 @@ Tchoixf::Tchoixf(QWidget* parent) : ToolWindow("Choix de la fonction", parent) {
     RadioButton1->setChecked(true);
     layout->addWidget(group);
     SelectedSlot = 1;
-    fitToContents();
 }
 
 void Tchoixf::RadioButtonClick() {

@@ -36,7 +36,6 @@ Tcoord::Tcoord(QWidget* parent) : ToolWindow("Coordonnées", parent) {
     afcoord->setObjectName("afcoord");
     layout->addWidget(afcoord);
     connect(Editnom, &ColourEdit::enterPressed, this, &Tcoord::EditnomKeyPress);
-    fitToContents();
 }
 
 int Tcoord::namedSlot() const {

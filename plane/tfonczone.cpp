@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
@@ -29,6 +30,9 @@ void repaintGraph() {
 
 TfoncZone::TfoncZone(QWidget* parent) : ToolWindow("Fonction de x", parent) {
     auto* layout = new QGridLayout(body());
+    // Under the graph there is room for five rows only, at every screen size.
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setVerticalSpacing(2);
     const char* labels[] = {"f(x)=", "g(x)=", "h(x)=", "i(x)="};
     ColourEdit** edits[] = {&Editf, &Editg, &Edith, &Editi};
     QPushButton** buttons[] = {&BitBtn1, &BitBtn2, &BitBtn3, &BitBtn4};
@@ -56,12 +60,14 @@ TfoncZone::TfoncZone(QWidget* parent) : ToolWindow("Fonction de x", parent) {
     IAeverButton1->setStyleSheet("QToolButton { border-radius: 16px; }");
     IAeverButton1->setCursor(cursorFromNumber(HelpCursor));
     IAeverButton1->setToolTip(QString::fromUtf8("Fonctions supportées"));
-    layout->addWidget(IAeverButton1, 4, 2);
+    auto* helpAndStop = new QHBoxLayout;
+    helpAndStop->addWidget(IAeverButton1);
+    helpAndStop->addWidget(takeStopButton());
+    layout->addLayout(helpAndStop, 4, 2);
     connect(IAeverButton1, &QToolButton::clicked, this, &TfoncZone::IAeverButton1Click);
 
     for (int slot = 1; slot <= 4; ++slot)
         CurveSlot[slot].domain = TDomain{PlotFrame.xmin, PlotFrame.xmax, false};
-    fitToContents();
 }
 
 ColourEdit* TfoncZone::slotEdit(int slot) const {
@@ -117,9 +123,4 @@ void TfoncZone::IAeverButton1Click() {
     formemo->show();
     formemo->raise();
     formemo->setFocus();
-}
-
-void TfoncZone::showEvent(QShowEvent* event) {
-    ToolWindow::showEvent(event);
-    setGeometry(0, 400, 400, 210);
 }

@@ -39,9 +39,6 @@ public:
     void BitBtn4Click() { domainButtonClick(4); }
     void IAeverButton1Click();
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     void domainButtonClick(int slot);
 };

@@ -25,6 +25,7 @@
 #include "platform/colour_edit.h"
 #include "platform/cursors.h"
 #include "platform/messages.h"
+#include "platform/edge_resizer.h"
 
 QPointer<Tgrafzone> grafzone;
 
@@ -33,6 +34,8 @@ namespace {
 constexpr int MinimumGraphSize = 200;
 constexpr int CopyMargin = 5;
 constexpr int BusyCursor = 10;
+// How far from its edges the window without caption bar can be resized.
+constexpr int ResizeReach = 3;
 
 MouseButtonKind buttonKind(Qt::MouseButton button) {
     if (button == Qt::LeftButton) return MouseButtonKind::Left;
@@ -99,6 +102,8 @@ Tgrafzone::Tgrafzone(QWidget* parent) : QMdiSubWindow(parent) {
 
     grafbar_ = new QStatusBar(surface_);
     grafbar_->setSizeGripEnabled(false);
+    // An opaque strip: hints are never written over the curves and the grid.
+    grafbar_->setAutoFillBackground(true);
     grafbar_->setMouseTracking(true);
     grafbar_->installEventFilter(this);
     statusLabel_ = new QLabel;
@@ -123,7 +128,10 @@ Tgrafzone::Tgrafzone(QWidget* parent) : QMdiSubWindow(parent) {
     connect(Dplacer1, &QAction::triggered, this, [this] { enterMoveMode(*this); });
     connect(copier1, &QAction::triggered, this, [this] { copier1Click(); });
     setWidget(surface_);
+    resizer_ = new EdgeResizer(this, surface_, ResizeReach);
 }
+
+QWidget* Tgrafzone::surface() const { return surface_; }
 
 int Tgrafzone::graphWidth() const { return surface_->width(); }
 
@@ -243,6 +251,19 @@ void Tgrafzone::chanegtaille() {
     PlotFrame.deriveFrom(graphWidth(), graphHeight());
     if (QRandomGenerator::global()->bounded(2) == 1) reperezone->xfixeyClick();
     else reperezone->yfixexClick();
+}
+
+void Tgrafzone::showCaption(bool caption) {
+    Qt::WindowFlags flags = Qt::SubWindow | Qt::WindowStaysOnTopHint;
+    flags |= caption ? Qt::WindowFlags(Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+                     : Qt::WindowFlags(Qt::FramelessWindowHint);
+    if (windowFlags() == flags) return;
+    const bool visible = isVisible();
+    const QRect kept = geometry();
+    setWindowFlags(flags);
+    resizer_->setEnabled(!caption);
+    setGeometry(kept);
+    setVisible(visible);
 }
 
 QImage Tgrafzone::clipboardPicture() {

@@ -20,6 +20,7 @@ class QMenu;
 class QScrollBar;
 class QStatusBar;
 class GraphSurface;
+class EdgeResizer;
 
 class Tgrafzone : public QMdiSubWindow {
     Q_OBJECT
@@ -33,6 +34,8 @@ public:
     Canvas& offscreenCanvas() { return offscreenCanvas_; }
     Canvas& windowCanvas() { return windowCanvas_; }
 
+    // The drawing area, which takes the mouse and the keyboard.
+    QWidget* surface() const;
     // Width and height of the drawing area (the whole window; the status bar
     // lies over its bottom).
     int graphWidth() const;
@@ -50,6 +53,9 @@ public:
     // Copies the back buffer to the window picture and draws the constructions.
     void construit();
     void chanegtaille();
+    // The plane kinds show the graph without a caption bar, resized by its
+    // edges; the space view and the section display give the caption back.
+    void showCaption(bool caption);
     void copier1Click();
     // The picture copy1Click puts on the clipboard.
     QImage clipboardPicture();
@@ -91,6 +97,7 @@ private:
     void layOutBars();
 
     GraphSurface* surface_ = nullptr;
+    EdgeResizer* resizer_ = nullptr;
     QStatusBar* grafbar_ = nullptr;
     QLabel* statusLabel_ = nullptr;
     QScrollBar* t_ = nullptr;

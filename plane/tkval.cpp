@@ -10,5 +10,4 @@ Tkval::Tkval(QWidget* parent) : ToolWindow("k", parent) {
     valk = new QLabel("k=");
     valk->setObjectName("valk");
     layout->addWidget(valk);
-    fitToContents();
 }

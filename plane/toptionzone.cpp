@@ -55,7 +55,6 @@ Toptionzone::Toptionzone(QWidget* parent)
 
     readSettings();
     loading_ = false;
-    fitToContents();
 }
 
 void Toptionzone::readSettings() {

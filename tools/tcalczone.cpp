@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QToolButton>
 
 #include "expression/matutil.h"
 #include "plane/tool_support.h"
@@ -22,8 +23,8 @@ Tcalczone::Tcalczone(QWidget* parent)
     layout->addWidget(calcligne, 1);
     layout->addWidget(Label1);
     layout->addWidget(result, 1);
+    layout->addWidget(takeStopButton());
     connect(calcligne, &ColourEdit::enterPressed, this, &Tcalczone::calcligneKeyPress);
-    fitToContents();
 }
 
 void Tcalczone::calcligneKeyPress() {

@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QRadioButton>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "model/plot_state.h"
@@ -34,13 +35,15 @@ Timagezone::Timagezone(QWidget* parent)
         choice->addWidget(button);
         connect(button, &QRadioButton::clicked, this, &Timagezone::gClick);
     }
+    choice->addStretch();
+    choice->addWidget(takeStopButton());
     auto* layout = new QVBoxLayout(body());
+    layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(reading);
     layout->addLayout(choice);
     Labelimage->setMinimumWidth(120);
 
     connect(Editimage, &ColourEdit::enterPressed, this, &Timagezone::keypress);
-    fitToContents();
 }
 
 void Timagezone::gClick() {

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "model/plot_state.h"
@@ -44,17 +45,19 @@ Tintersection::Tintersection(QWidget* parent)
     layOutChoice(GroupBox1, {RadioButton1, RadioButton2, RadioButton3, RadioButton4});
     layOutChoice(GroupBox2, {RadioButton5, RadioButton6, RadioButton7, RadioButton8});
     setColumnWidths(*result, ColumnWidth, ColumnWidth);
-    showExactly(*result, 6, 2);
+    showExactly(*result, 2, 2);
 
-    auto* choices = new QHBoxLayout;
-    choices->addWidget(GroupBox1);
-    choices->addWidget(GroupBox2);
-    choices->addWidget(BitBtn1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(BitBtn1);
+    buttons->addStretch();
+    buttons->addWidget(takeStopButton());
     auto* layout = new QVBoxLayout(body());
-    layout->addLayout(choices);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(GroupBox1);
+    layout->addWidget(GroupBox2);
+    layout->addLayout(buttons);
     layout->addWidget(result);
     connect(BitBtn1, &QPushButton::clicked, this, &Tintersection::BitBtn1Click);
-    fitToContents();
 }
 
 void Tintersection::BitBtn1Click() {

@@ -1,8 +1,10 @@
 #include "tools/tzerozone.h"
 
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -27,15 +29,19 @@ Tzerozone::Tzerozone(QWidget* parent)
       BitBtn1(named("BitBtn1", new QPushButton("Go !"))) {
     result->verticalHeader()->setDefaultSectionSize(RowHeight);
     setColumnWidths(*result, 40, 120);
-    showAtLeast(*result, 5, 8);
+    showAtLeast(*result, 2, 4);
     for (int slot = 1; slot <= 4; ++slot)
         setCell(*result, slot, 0, QString::fromStdString(CurveSlot[slot].name));
 
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(BitBtn1);
+    buttons->addStretch();
+    buttons->addWidget(takeStopButton());
     auto* layout = new QVBoxLayout(body());
-    layout->addWidget(result);
-    layout->addWidget(BitBtn1, 0, Qt::AlignLeft);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(result, 1);
+    layout->addLayout(buttons);
     connect(BitBtn1, &QPushButton::clicked, this, &Tzerozone::BitBtn1Click);
-    fitToContents();
 }
 
 void Tzerozone::resetGrid() {

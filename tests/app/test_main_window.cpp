@@ -201,8 +201,8 @@ TEST_F(MainWindowTest, CtrlCCopiesTheGraphPicture) {
     main->Fonctiondex1Click();
     QGuiApplication::clipboard()->clear();
     QApplication::setActiveWindow(main);
-    grafzone->widget()->setFocus();
-    QTest::keyClick(grafzone->widget(), Qt::Key_C, Qt::ControlModifier);
+    grafzone->surface()->setFocus();
+    QTest::keyClick(grafzone->surface(), Qt::Key_C, Qt::ControlModifier);
     const QImage copied = QGuiApplication::clipboard()->image();
     EXPECT_EQ(copied.size(), QSize(grafzone->graphWidth() - 5, grafzone->graphHeight() - 5));
 }

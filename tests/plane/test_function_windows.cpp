@@ -119,11 +119,6 @@ TEST_F(FunctionWindowTest, DomainsStartUnrestrictedOverTheStartUpFrame) {
     }
 }
 
-TEST_F(FunctionWindowTest, ShowingPlacesTheWindow) {
-    window->show();
-    EXPECT_EQ(window->geometry(), QRect(0, 400, 400, 210));
-}
-
 TEST_F(FunctionWindowTest, HelpButtonShowsTheMemo) {
     auto* memo = new Tformemo;
     formemo = memo;

@@ -61,7 +61,7 @@ protected:
         graph_->repaintGraph();
     }
 
-    QWidget* surface() const { return graph_->widget(); }
+    QWidget* surface() const { return graph_->surface(); }
     void press(Qt::MouseButton button, QPoint at) { QTest::mousePress(surface(), button, {}, at); }
     void release(Qt::MouseButton button, QPoint at) { QTest::mouseRelease(surface(), button, {}, at); }
     void moveTo(QPoint at) { QTest::mouseMove(surface(), at); }

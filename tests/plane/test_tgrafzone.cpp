@@ -57,6 +57,31 @@ TEST_F(GraphWindowTest, DrawingAreaHasTheRequestedSize) {
     EXPECT_EQ(graph->WindowPicture.size(), QSize(Width, Height));
 }
 
+// Without its caption bar the window is resized by its edges, and the new size
+// is drawn at once, as when the layout resizes it.
+TEST_F(GraphWindowTest, WithoutCaptionItsEdgesResizeIt) {
+    graph->showCaption(false);
+    graph->show();
+    graph->repaintGraph();
+    QWidget* surface = graph->surface();
+    const QPoint edge(Width - 1, Height / 2);
+    QTest::mousePress(surface, Qt::LeftButton, {}, edge);
+    QTest::mouseMove(surface, edge + QPoint(40, 0));
+    QTest::mouseRelease(surface, Qt::LeftButton, {}, edge + QPoint(40, 0));
+    EXPECT_EQ(graph->graphWidth(), Width + 40);
+    EXPECT_EQ(graph->WindowPicture.width(), Width + 40);
+    EXPECT_EQ(PlotFrame.pixelx, 16.0L / (Width + 40));
+    EXPECT_EQ(MouseButton, 0);  // the drag never reached the interaction modes
+
+    QTest::mousePress(surface, Qt::LeftButton, {}, QPoint(Width / 2, Height / 2));
+    EXPECT_EQ(MouseButton, 1);
+    QTest::mouseRelease(surface, Qt::LeftButton, {}, QPoint(Width / 2, Height / 2));
+    graph->showCaption(true);
+    QTest::mousePress(surface, Qt::LeftButton, {}, QPoint(0, Height / 2));
+    EXPECT_EQ(MouseButton, 1);
+    QTest::mouseRelease(surface, Qt::LeftButton, {}, QPoint(0, Height / 2));
+}
+
 TEST_F(GraphWindowTest, TraceDerivesTheFrameAndDrawsAxesAndCurves) {
     CurveSlot[1].formula = "x^2-2";
     graph->trace();
@@ -258,7 +283,7 @@ TEST_F(GraphWindowTest, ShownSliderIsPlacedAboveTheStatusBarByEachPaint) {
 }
 
 TEST_F(GraphWindowTest, MouseAndKeysGoToTheInteractionModes) {
-    QWidget* surface = graph->widget();
+    QWidget* surface = graph->surface();
     QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier, QPoint(100, 120));
     EXPECT_EQ(MouseButton, 1);
     EXPECT_EQ(DragStartX, 100);
