@@ -176,6 +176,7 @@ TEST_F(MainWindowTest, SwitchEndsTheIntro) {
 
 TEST_F(MainWindowTest, SpaceViewBeforeItIsBuiltDoesNothing) {
     main->Fonctiondex1Click();
+    SpaceViewBuilt = false;
     item("fxyz1")->trigger();
     main->fxyz1Click();
     EXPECT_EQ(GraphKind, GraphType::FunctionOfX);
@@ -326,7 +327,7 @@ TEST_F(MainWindowTest, OnlyCommandsWithoutTheirWindowAreGreyedOut) {
         "Points1", "Pointlibre1", "Pointlibre2", "Polaire1", "Polygne1", "Polygnes1",
         "Positiondelasourcelumineuse1", "Priode1", "Projection1", "Rotation1", "Rotation2", "Segment1",
         "Sphre1", "Symtrieaxiale1", "Symtrieaxiale2", "Symtrieaxiale3", "Symtriecentrale1", "Variaion1",
-        "Visualiserlestangentes1", "angente2", "fice1", "fxyz1", "libre1", "libresurunecourbe1", "normale1",
+        "Visualiserlestangentes1", "angente2", "fice1", "libre1", "libresurunecourbe1", "normale1",
         "paramtre1", "racerunedroite2", "racerunedroite3", "racerunetangente1", "racerunetangente2",
         "racerunplan1", "racerunpolygne1", "racerunpolygne2", "racerunsegment1", "racerunsegment2",
         "racerunsegment3", "ranslation1", "ranslation2", "ranslation3", "ransformationdunefonction1",
