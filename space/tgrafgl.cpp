@@ -160,25 +160,47 @@ Tgrafgl::Tgrafgl(QWidget* parent) : QMdiSubWindow(parent), Timer1(new QTimer(thi
 
 QOpenGLWidget* Tgrafgl::glView() const { return surface_; }
 
-QString Tgrafgl::placeholderText() const { return surface_ ? QString() : message_->text(); }
+QString Tgrafgl::placeholderText() const { return message_ ? message_->text() : QString(); }
 
-void Tgrafgl::showView(QWidget* view) {
+void Tgrafgl::dropView() {
     if (view_) {
         view_->hide();
         view_->deleteLater();
     }
+    view_ = nullptr;
+    surface_ = nullptr;
+    message_ = nullptr;
+}
+
+void Tgrafgl::showView(QWidget* view) {
+    dropView();
     view_ = view;
     holder_->layout()->addWidget(view);
+    setFocusProxy(view);
     view->show();
 }
 
+void Tgrafgl::showDrawingArea() {
+    auto* surface = new SpaceSurface(*this);
+    showView(surface);
+    surface_ = surface;
+}
+
+// The main window composes its picture through OpenGL from the moment a
+// drawing area of OpenGL is shown in it: until the space view is first
+// needed, it stays on the plain (and, without a graphics card, faster) way.
+void Tgrafgl::showEvent(QShowEvent* event) {
+    if (!view_) showDrawingArea();
+    QMdiSubWindow::showEvent(event);
+}
+
 void Tgrafgl::showNotice(const QString& text) {
-    surface_ = nullptr;
-    message_ = new QLabel(text);
-    message_->setAlignment(Qt::AlignCenter);
-    message_->setWordWrap(true);
-    message_->setMargin(20);
-    showView(message_);
+    auto* message = new QLabel(text);
+    message->setAlignment(Qt::AlignCenter);
+    message->setWordWrap(true);
+    message->setMargin(20);
+    showView(message);
+    message_ = message;
 }
 
 void Tgrafgl::FormCreate() {
@@ -193,13 +215,9 @@ void Tgrafgl::FormCreate() {
     mesh_ = SurfaceMesh{};
     surfacePending_ = false;
     axesPending_ = true;
-    if (openGLUsable()) {
-        message_ = nullptr;
-        surface_ = new SpaceSurface(*this);
-        showView(surface_);
-    } else {
-        showNotice(QString::fromUtf8(NoOpenGLText));
-    }
+    if (!openGLUsable()) showNotice(QString::fromUtf8(NoOpenGLText));
+    else if (isVisible()) showDrawingArea();
+    else dropView();
     resetIntro();
     if (ProgramSettings.intro3d1 && IntroRunning) playIntroMusic();
 }
@@ -330,6 +348,9 @@ void Tgrafgl::FormKeyDown(SpaceKey key) {
 // ---- What the other windows ask ---------------------------------------------------------
 
 void Tgrafgl::startIntro() {
+    // Made before the main window first shows, which then opens straight
+    // away in the OpenGL way rather than changing over at once.
+    if (!view_) showDrawingArea();
     show();
     const QMargins frame = contentsMargins();
     resize(IntroArea + QSize(frame.left() + frame.right(), frame.top() + frame.bottom()));

@@ -25,7 +25,8 @@ public:
 
     QTimer* Timer1;  // drives the intro
 
-    // The OpenGL drawing area, null while the window shows a message instead.
+    // The OpenGL drawing area, made when the window is first shown; null
+    // before, and while the window shows a message instead.
     QOpenGLWidget* glView() const;
     // That message, empty while OpenGL draws.
     QString placeholderText() const;
@@ -58,13 +59,18 @@ public:
     // The picture "Copier" puts on the clipboard.
     QImage picture();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     friend class SpaceSurface;
     void initialiseContext(SpaceSurface& surface);
     void drawFrame(SpaceSurface& surface);
     void afterFrame(bool glErrorLeft);
     void rebuildAfterError();
+    void dropView();
     void showView(QWidget* view);
+    void showDrawingArea();
     void showNotice(const QString& text);
     void setWindowCursor(int cursor);
 
