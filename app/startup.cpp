@@ -11,8 +11,10 @@
 #include <cfenv>
 #include <clocale>
 #include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <type_traits>
+#include <vector>
 
 #include "app/taboutbox.h"
 #include "app/tformparent.h"
@@ -90,6 +92,53 @@ void startIntro(TFormparent& main) {
     playSound(QDir(soundFolder(QString::fromStdString(AppFolder))).filePath("intro2.wav"));
 }
 
+constexpr int NoDisplayStatus = 2;
+constexpr int StartFailureStatus = 1;
+
+void reportNoDisplay() {
+    std::fprintf(stderr,
+                 "Lumova a besoin d'un écran graphique, mais aucun n'est disponible "
+                 "(ni DISPLAY ni WAYLAND_DISPLAY ne désigne un écran joignable).\n"
+                 "Sur une machine sans écran, lancez-le par exemple avec : "
+                 "xvfb-run -a scripts/run.sh\n");
+}
+
+bool displayNamed() {
+    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY")
+           || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+// While the toolkit connects to the display, a failure is fatal to it and would
+// abort with its own English reasons: the program ends as it does without a
+// display instead. The toolkit's other messages are held until it has connected.
+struct HeldMessage {
+    QtMsgType type;
+    QString text;
+};
+std::vector<HeldMessage> heldMessages;
+
+void whileConnectingToTheDisplay(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type != QtFatalMsg) {
+        heldMessages.push_back({type, text});
+        return;
+    }
+    reportNoDisplay();
+    std::fflush(stderr);
+    std::_Exit(NoDisplayStatus);
+}
+
+void releaseHeldMessages(QtMessageHandler handler) {
+    qInstallMessageHandler(handler);
+    for (const HeldMessage& message : heldMessages) handler(message.type, QMessageLogContext(), message.text);
+    heldMessages.clear();
+}
+
+// Only a platform that draws for no one may not show a box: its box would wait forever.
+bool windowsCanBeSeen() {
+    const QString platform = QGuiApplication::platformName();
+    return platform != "offscreen" && platform != "minimal";
+}
+
 }  // namespace
 
 bool defaultFloatingPointEnvironment() {
@@ -130,13 +179,24 @@ ProgramStart startProgram(const QString& executableFolder) {
     return start;
 }
 
+void reportStartFailure(const QString& error) {
+    std::fprintf(stderr, "%s\n", error.toLocal8Bit().constData());
+    if (windowsCanBeSeen()) showMessage(error);
+}
+
 int runLumova(int argc, char** argv) {
+    if (!displayNamed()) {
+        reportNoDisplay();
+        return NoDisplayStatus;
+    }
     if (!defaultFloatingPointEnvironment()) {
         std::fprintf(stderr, "Lumova : l'unité de calcul flottant n'est pas dans son état par défaut "
                              "(exceptions masquées, arrondi au plus proche) ; les calculs seraient faux.\n");
-        return 1;
+        return StartFailureStatus;
     }
+    const QtMessageHandler previousHandler = qInstallMessageHandler(whileConnectingToTheDisplay);
     QApplication application(argc, argv);
+    releaseHeldMessages(previousHandler);
     QApplication::setApplicationName("Lumova");
     // Numbers are written and read with a decimal point whatever the user's language.
     std::setlocale(LC_NUMERIC, "C");
@@ -144,8 +204,8 @@ int runLumova(int argc, char** argv) {
 
     const ProgramStart start = startProgram(QApplication::applicationDirPath());
     if (!start.mainWindow) {
-        std::fprintf(stderr, "%s\n", start.error.toLocal8Bit().constData());
-        return 1;
+        reportStartFailure(start.error);
+        return StartFailureStatus;
     }
     start.mainWindow->showMaximized();
     // The frame has its screen size only now.
