@@ -7,9 +7,15 @@
 #include "platform/colour_edit.h"
 #include "tools/tantecedent.h"
 #include "tools/tcalczone.h"
+#include "tools/tderivzone.h"
+#include "tools/tdrnormale.h"
+#include "tools/textremzone.h"
 #include "tools/timagezone.h"
 #include "tools/tintersection.h"
 #include "tools/ttabval.h"
+#include "tools/ttanzone.h"
+#include "tools/ttaux.h"
+#include "tools/ttauxpt.h"
 #include "tools/tzerozone.h"
 
 namespace {
@@ -87,15 +93,13 @@ const MenuRow MenuRows[] = {
     {"Equationdunedroite1", "Calculs", "Equation d'une droite", None, nullptr, nullptr, nullptr, Unavailable},
     {"Longueurdunsegment1", "Calculs", "Longueur d'un segment", None, nullptr, nullptr, nullptr, Unavailable},
 
-    {"Entredeuxabscisses1", "Dérivation/Taux d'accroissement", "Entre deux abscisses", None, nullptr, nullptr,
-     nullptr, Unavailable},
-    {"Entredeuxpoints1", "Dérivation/Taux d'accroissement", "Entre deux points", None, nullptr, nullptr, nullptr,
-     Unavailable},
-    {"Drivation2", "Dérivation", "Fonctions dérivées", None, nullptr, nullptr, nullptr, Unavailable},
-    {"Extremum1", "Dérivation", "Extremum(s)", None, nullptr, nullptr, nullptr, Unavailable},
-    {"Drivation1", "Dérivation", "Equation d'une tangente", None, nullptr, nullptr, nullptr, Unavailable},
-    {"Equationdunenormale1", "Dérivation", "Equation d'une normale", None, nullptr, nullptr, nullptr,
-     Unavailable},
+    {"Entredeuxabscisses1", "Dérivation/Taux d'accroissement", "Entre deux abscisses", None, nullptr,
+     windowOf<taux>, controlOf<taux, &Ttaux::edita>},
+    {"Entredeuxpoints1", "Dérivation/Taux d'accroissement", "Entre deux points", None, nullptr, windowOf<tauxpt>},
+    {"Drivation2", "Dérivation", "Fonctions dérivées", None, nullptr, windowOf<derivzone>},
+    {"Extremum1", "Dérivation", "Extremum(s)", None, nullptr, windowOf<extremzone>},
+    {"Drivation1", "Dérivation", "Equation d'une tangente", None, nullptr, windowOf<tanzone>},
+    {"Equationdunenormale1", "Dérivation", "Equation d'une normale", None, nullptr, windowOf<drnormale>},
     {"Variaion1", "Dérivation", "Variations", None, &F::Variaion1Click, nullptr, nullptr, Unavailable},
 
     {"Intgrationnumrique1", "Intégration", "Intégration numérique", None, nullptr, nullptr, nullptr,

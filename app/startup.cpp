@@ -36,9 +36,15 @@
 #include "platform/sound.h"
 #include "tools/tantecedent.h"
 #include "tools/tcalczone.h"
+#include "tools/tderivzone.h"
+#include "tools/tdrnormale.h"
+#include "tools/textremzone.h"
 #include "tools/timagezone.h"
 #include "tools/tintersection.h"
 #include "tools/ttabval.h"
+#include "tools/ttanzone.h"
+#include "tools/ttaux.h"
+#include "tools/ttauxpt.h"
 #include "tools/tzerozone.h"
 
 static_assert(std::numeric_limits<long double>::digits == 64, "Lumova computes with 80-bit extended reals");
@@ -62,15 +68,21 @@ void createWindows(TFormparent& main) {
     create(reperezone, main);
     create(foncZone, main);
     create(tabval, main);
+    create(derivzone, main);
     create(zerozone, main);
     create(intersection, main);
     create(antecedent, main);
     create(choixf, main);
+    create(taux, main);
     create(calczone, main);
+    create(tanzone, main);
     create(supprimer, main);
+    create(extremzone, main);
     create(optionzone, main);
     create(imagezone, main);
+    create(drnormale, main);
     create(kval, main);
+    create(tauxpt, main);
     create(changedomaine, main);
     create(intro, main);
     create(AboutBox, main);

@@ -45,9 +45,15 @@
 #include "platform/sound.h"
 #include "tools/tantecedent.h"
 #include "tools/tcalczone.h"
+#include "tools/tderivzone.h"
+#include "tools/tdrnormale.h"
+#include "tools/textremzone.h"
 #include "tools/timagezone.h"
 #include "tools/tintersection.h"
 #include "tools/ttabval.h"
+#include "tools/ttanzone.h"
+#include "tools/ttaux.h"
+#include "tools/ttauxpt.h"
 #include "tools/tzerozone.h"
 
 QPointer<TFormparent> Formparent;
@@ -84,12 +90,14 @@ void placeAt(QWidget* window, int left, int top, int width, int areaHeight) {
 // Every tool window the reset hides, in the order the program has always hidden them.
 std::vector<QWidget*> resetHiddenWindows() {
     return {reperezone, choixf,    antecedent, changedomaine, foncZone, imagezone, intersection, kval,
-            optionzone, supprimer, tabval,     zerozone,      calczone, AboutBox,  coord};
+            optionzone, supprimer, tabval,     zerozone,      calczone, AboutBox,  coord,
+            derivzone,  tanzone,   drnormale,  taux,          tauxpt,   extremzone};
 }
 
 // The tool dialogs placed in the column under the frame window.
 std::vector<QWidget*> columnDialogs() {
-    return {antecedent, coord, imagezone, kval, supprimer, tabval, zerozone, choixf, optionzone, intersection};
+    return {antecedent, coord,     imagezone, kval,  supprimer, tabval,   zerozone,  choixf, optionzone,
+            intersection, derivzone, drnormale, taux, tauxpt,   tanzone, extremzone};
 }
 
 // The entry windows placed in the row under the graph.
