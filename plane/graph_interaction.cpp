@@ -62,16 +62,37 @@ void applyFrame(Tgrafzone& graph) {
     graph.repaintGraph();
 }
 
-// Zoom in by 1.5 around the click, bounds rounded to 3 decimals.
+struct AxisBounds {
+    long double lo, hi;
+};
+
+// Rounding to 3 decimals keeps the zoomed bounds readable, but it moves each of
+// them by up to half a thousandth: an axis spanning less than this keeps its
+// exact bounds, or a few zooms would distort the frame and then empty it.
+constexpr long double NarrowestRoundedSpan = 0.1L;
+
+AxisBounds zoomedInAxis(long double centre, long double half) {
+    const AxisBounds exact{centre - half, centre + half};
+    const AxisBounds rounded{RoundTo(exact.lo, 3), RoundTo(exact.hi, 3)};
+    return exact.hi - exact.lo < NarrowestRoundedSpan ? exact : rounded;
+}
+
+// An empty frame has no scale left to zoom out from, so a zoom that would give one
+// (a frame narrower than the numbers can tell apart) does not apply.
+void applyZoom(Tgrafzone& graph, AxisBounds x, AxisBounds y) {
+    if (!(x.lo < x.hi && y.lo < y.hi)) return;
+    PlotFrame.xmin = x.lo;
+    PlotFrame.xmax = x.hi;
+    PlotFrame.ymin = y.lo;
+    PlotFrame.ymax = y.hi;
+    applyFrame(graph);
+}
+
+// Zoom in by 1.5 around the click.
 void zoomIn(Tgrafzone& graph, int x, int y) {
-    const long double cx = mouseX(x), cy = mouseY(y);
     const long double halfWidth = graph.graphWidth() * PlotFrame.pixelx / 3;
     const long double halfHeight = graph.graphHeight() * PlotFrame.pixely / 3;
-    PlotFrame.xmin = RoundTo(cx - halfWidth, 3);
-    PlotFrame.xmax = RoundTo(cx + halfWidth, 3);
-    PlotFrame.ymax = RoundTo(cy + halfHeight, 3);
-    PlotFrame.ymin = RoundTo(cy - halfHeight, 3);
-    applyFrame(graph);
+    applyZoom(graph, zoomedInAxis(mouseX(x), halfWidth), zoomedInAxis(mouseY(y), halfHeight));
 }
 
 // Zoom out by 1.2 around the click, up to a frame 10000000 wide or 1000000 high.
@@ -82,11 +103,7 @@ void zoomOut(Tgrafzone& graph, int x, int y) {
     const long double cx = mouseX(x), cy = mouseY(y);
     const long double halfWidth = 0.6L * graph.graphWidth() * PlotFrame.pixelx;
     const long double halfHeight = 0.6L * graph.graphHeight() * PlotFrame.pixely;
-    PlotFrame.xmin = cx - halfWidth;
-    PlotFrame.xmax = cx + halfWidth;
-    PlotFrame.ymax = cy + halfHeight;
-    PlotFrame.ymin = cy - halfHeight;
-    applyFrame(graph);
+    applyZoom(graph, {cx - halfWidth, cx + halfWidth}, {cy - halfHeight, cy + halfHeight});
 }
 
 long double pixelDistanceTo(int slot, int x, int y) {

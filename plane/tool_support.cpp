@@ -1,13 +1,18 @@
 #include "plane/tool_support.h"
 
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTableWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
 #include <cmath>
 #include <string>
 
 #include "expression/matutil.h"
+#include "model/construction_tables.h"
 #include "platform/colour_edit.h"
 #include "platform/tool_window.h"
 
@@ -51,9 +56,21 @@ int chosenSlot(const std::vector<QRadioButton*>& buttons) {
     return 0;
 }
 
+void layOutInRow(QGroupBox* group, std::initializer_list<QRadioButton*> buttons) {
+    auto* layout = new QHBoxLayout(group);
+    for (QRadioButton* button : buttons) layout->addWidget(button);
+}
+
+int pointSlotOf(const std::string& name) {
+    if (name.size() != 1) return 0;
+    const int slot = LetterCode(name) - 64;
+    return isValidPointReference(slot) ? slot : 0;
+}
+
 QTableWidget* makeStringGrid(int columns, int rows, GridTitles titles, bool editable) {
     auto* grid = new QTableWidget(rows, columns);
-    grid->setProperty("titleRow", titles == GridTitles::FirstRowAndColumn);
+    grid->setProperty("titleRow", titles != GridTitles::FirstColumn);
+    grid->setProperty("titleColumn", titles != GridTitles::FirstRow);
     grid->horizontalHeader()->hide();
     grid->verticalHeader()->hide();
     grid->setEditTriggers(editable ? QAbstractItemView::AllEditTriggers
@@ -67,7 +84,8 @@ void setCell(QTableWidget& grid, int column, int row, const QString& text) {
         return;
     }
     auto* item = new QTableWidgetItem(text);
-    if (column == 0 || (row == 0 && grid.property("titleRow").toBool()))
+    if ((column == 0 && grid.property("titleColumn").toBool())
+        || (row == 0 && grid.property("titleRow").toBool()))
         item->setBackground(TitleBackground);
     grid.setItem(row, column, item);
 }
@@ -99,6 +117,20 @@ void showAtLeast(QTableWidget& grid, int columns, int rows) {
 void showExactly(QTableWidget& grid, int columns, int rows) {
     showAtLeast(grid, columns, rows);
     grid.setMaximumHeight(grid.minimumHeight());
+}
+
+QVBoxLayout* makeBodyLayout(ToolWindow& window) {
+    auto* layout = new QVBoxLayout(window.body());
+    layout->setContentsMargins(0, 0, 0, 0);
+    return layout;
+}
+
+QHBoxLayout* makeButtonRow(QWidget* button, QToolButton* stop) {
+    auto* row = new QHBoxLayout;
+    row->addWidget(button);
+    row->addStretch();
+    row->addWidget(stop);
+    return row;
 }
 
 void showToolWindow(ToolWindow& window, QWidget* focus) {

@@ -5,11 +5,17 @@
 // closing a window.
 
 #include <QString>
+#include <initializer_list>
+#include <string>
 #include <vector>
 
 class ColourEdit;
+class QGroupBox;
+class QHBoxLayout;
 class QRadioButton;
 class QTableWidget;
+class QToolButton;
+class QVBoxLayout;
 class QWidget;
 class ToolWindow;
 
@@ -32,10 +38,16 @@ QRadioButton* makeSlotButton(int slot, QWidget* parent);
 int chosenSlot(const std::vector<QRadioButton*>& buttons);
 // "f", "g", "h", "i" for slots 1..4.
 QString slotName(int slot);
+// Radio buttons side by side in their group box.
+void layOutInRow(QGroupBox* group, std::initializer_list<QRadioButton*> buttons);
+
+// The point a one-letter name stands for ("A" is slot 1, "O" the origin): its
+// slot when it is in use or the origin, 0 for any other text.
+int pointSlotOf(const std::string& name);
 
 // The string grids of the analysis windows: cells are addressed column first;
 // the first column holds titles, and so does the first row of most grids.
-enum class GridTitles { FirstColumn, FirstRowAndColumn };
+enum class GridTitles { FirstColumn, FirstRowAndColumn, FirstRow };
 QTableWidget* makeStringGrid(int columns, int rows, GridTitles titles, bool editable);
 void setCell(QTableWidget& grid, int column, int row, const QString& text);
 QString cellText(const QTableWidget& grid, int column, int row);
@@ -47,6 +59,11 @@ void setColumnWidths(QTableWidget& grid, int firstWidth, int otherWidth);
 void showAtLeast(QTableWidget& grid, int columns, int rows);
 // Makes it exactly that high, for grids whose row count never changes.
 void showExactly(QTableWidget& grid, int columns, int rows);
+
+// The layout of a window's own controls, flush with the window's margins.
+QVBoxLayout* makeBodyLayout(ToolWindow& window);
+// A button on the left, the window's stop button on the right.
+QHBoxLayout* makeButtonRow(QWidget* button, QToolButton* stop);
 
 // Shows a tool window above the others, with the focus in `focus` when given.
 void showToolWindow(ToolWindow& window, QWidget* focus = nullptr);

@@ -147,7 +147,9 @@ void Treperezone::validateBound(ColourEdit& edit, long double& bound, Axis axis)
     const long double kept = bound;
     const auto typed = readFrameValue(edit);
     bound = typed.value_or(kept);
-    const bool ordered = axis == Axis::X ? PlotFrame.xmin < PlotFrame.xmax : PlotFrame.ymin < PlotFrame.ymax;
+    // A frame wider than the largest number cannot be scaled: refused like reversed bounds.
+    const long double span = axis == Axis::X ? PlotFrame.xmax - PlotFrame.xmin : PlotFrame.ymax - PlotFrame.ymin;
+    const bool ordered = span > 0 && std::isfinite(span);
     if (!typed || !ordered) {
         bound = kept;
         edit.setText(numberText(kept));

@@ -18,11 +18,6 @@ namespace {
 
 constexpr int ColumnWidth = 90;
 
-void layOutChoice(QGroupBox* group, std::initializer_list<QRadioButton*> buttons) {
-    auto* layout = new QHBoxLayout(group);
-    for (QRadioButton* button : buttons) layout->addWidget(button);
-}
-
 }  // namespace
 
 // The buttons list i first, then f, g, h.
@@ -42,20 +37,15 @@ Tintersection::Tintersection(QWidget* parent)
       result(named("result", makeStringGrid(10, 2, GridTitles::FirstColumn, false))) {
     RadioButton2->setChecked(true);
     RadioButton7->setChecked(true);
-    layOutChoice(GroupBox1, {RadioButton1, RadioButton2, RadioButton3, RadioButton4});
-    layOutChoice(GroupBox2, {RadioButton5, RadioButton6, RadioButton7, RadioButton8});
+    layOutInRow(GroupBox1, {RadioButton1, RadioButton2, RadioButton3, RadioButton4});
+    layOutInRow(GroupBox2, {RadioButton5, RadioButton6, RadioButton7, RadioButton8});
     setColumnWidths(*result, ColumnWidth, ColumnWidth);
     showExactly(*result, 2, 2);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(BitBtn1);
-    buttons->addStretch();
-    buttons->addWidget(takeStopButton());
-    auto* layout = new QVBoxLayout(body());
-    layout->setContentsMargins(0, 0, 0, 0);
+    QVBoxLayout* layout = makeBodyLayout(*this);
     layout->addWidget(GroupBox1);
     layout->addWidget(GroupBox2);
-    layout->addLayout(buttons);
+    layout->addLayout(makeButtonRow(BitBtn1, takeStopButton()));
     layout->addWidget(result);
     connect(BitBtn1, &QPushButton::clicked, this, &Tintersection::BitBtn1Click);
 }

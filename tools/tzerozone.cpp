@@ -33,14 +33,9 @@ Tzerozone::Tzerozone(QWidget* parent)
     for (int slot = 1; slot <= 4; ++slot)
         setCell(*result, slot, 0, QString::fromStdString(CurveSlot[slot].name));
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(BitBtn1);
-    buttons->addStretch();
-    buttons->addWidget(takeStopButton());
-    auto* layout = new QVBoxLayout(body());
-    layout->setContentsMargins(0, 0, 0, 0);
+    QVBoxLayout* layout = makeBodyLayout(*this);
     layout->addWidget(result, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(makeButtonRow(BitBtn1, takeStopButton()));
     connect(BitBtn1, &QPushButton::clicked, this, &Tzerozone::BitBtn1Click);
 }
 

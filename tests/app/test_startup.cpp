@@ -3,9 +3,15 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QMenu>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <unistd.h>
+
+#include <utility>
+#include <vector>
 
 #include "app/startup.h"
 #include "app/tformparent.h"
@@ -163,6 +169,61 @@ TEST(SettingsToggle, FailedWriteIsReportedAndTheProgramGoesOn) {
     EXPECT_TRUE(capture.messages().front().contains("n'ont pas pu être enregistrés"));
     EXPECT_FALSE(main->Eclairageonoff1->isChecked());
     EXPECT_FALSE(ProgramSettings.eclairage);
+}
+
+// The program as a person starts it, in a changed environment.
+struct ProgramRunCase {
+    const char* name;
+    std::vector<std::pair<const char*, const char*>> environment;  // a null value removes the variable
+    int status;
+    const char* stderrWords;
+};
+
+class ProgramRun : public ::testing::TestWithParam<ProgramRunCase> {};
+
+TEST_P(ProgramRun, EndsWithItsFrenchMessageAndStatus) {
+    QTemporaryDir emptyFolder;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE"})
+        environment.remove(name);
+    environment.insert("LUMOVA_HOME", emptyFolder.path());
+    environment.insert("XDG_CONFIG_HOME", emptyFolder.path());
+    for (const auto& [name, value] : GetParam().environment) {
+        if (value) environment.insert(name, value);
+        else environment.remove(name);
+    }
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(LUMOVA_PROGRAM, {});
+    ASSERT_TRUE(program.waitForFinished(30000));
+    const QString errors = QString::fromLocal8Bit(program.readAllStandardError());
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << errors.toStdString();
+    EXPECT_EQ(program.exitCode(), GetParam().status) << errors.toStdString();
+    EXPECT_TRUE(errors.contains(QString::fromUtf8(GetParam().stderrWords))) << errors.toStdString();
+    EXPECT_FALSE(errors.contains("qt.qpa")) << errors.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Environments, ProgramRun,
+    ::testing::Values(ProgramRunCase{"no_display", {}, 2, "besoin d'un écran graphique"},
+                      // No X server listens on so high a display number.
+                      ProgramRunCase{"unreachable_display", {{"DISPLAY", ":97531"}}, 2, "besoin d'un écran graphique"},
+                      ProgramRunCase{"no_settings_file", {{"QT_QPA_PLATFORM", "offscreen"}}, 1, "setup.txt"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Run on a display by their own ctest entry, and skipped elsewhere.
+TEST(StartFailureBox, ShowsTheReasonWhereWindowsCanBeSeen) {
+    if (QGuiApplication::platformName() == "offscreen") GTEST_SKIP() << "no display";
+    MessageCapture capture;
+    reportStartFailure("Le fichier de réglages est introuvable.");
+    EXPECT_EQ(capture.messages(), QStringList{"Le fichier de réglages est introuvable."});
+}
+
+TEST(StartFailureBox, IsNotShownWhereNobodyCanSeeIt) {
+    if (QGuiApplication::platformName() != "offscreen") GTEST_SKIP() << "a display";
+    MessageCapture capture;
+    reportStartFailure("Le fichier de réglages est introuvable.");
+    EXPECT_TRUE(capture.messages().isEmpty());
 }
 
 }  // namespace

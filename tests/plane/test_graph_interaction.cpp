@@ -210,6 +210,46 @@ TEST_F(GraphInteraction, ZoomOutStopsOnceTheFrameIsAMillionHigh) {
     EXPECT_EQ(PlotFrame.xmax, 10);
 }
 
+TEST_F(GraphInteraction, ZoomInOnAFrameNarrowerThanTheRoundingKeepsItsExactBounds) {
+    setFrame(0.0001L, 0.0004L, -7.94L, 7.94L);
+    enterZoomMode(*graph_);
+    const long double cx = (340 - PlotFrame.originx) * PlotFrame.pixelx;
+    press(Qt::LeftButton, {340, 270});
+    EXPECT_NEAR(static_cast<double>(PlotFrame.xmax - PlotFrame.xmin), 0.0002, 1e-15);
+    EXPECT_NEAR(static_cast<double>((PlotFrame.xmin + PlotFrame.xmax) / 2), static_cast<double>(cx), 1e-15);
+    // The y axis is wide enough to be rounded as usual.
+    EXPECT_EQ(PlotFrame.ymax, RoundTo(PlotFrame.ymax, 3));
+
+    const long double zoomedWidth = PlotFrame.xmax - PlotFrame.xmin;
+    press(Qt::RightButton, {340, 270});
+    EXPECT_NEAR(static_cast<double>(PlotFrame.xmax - PlotFrame.xmin), static_cast<double>(1.2L * zoomedWidth), 1e-15);
+
+    // Typing a new Xmax in an orthonormal frame fits y to the same scale around the axis.
+    frame_->ortho->setChecked(true);
+    frame_->Editxmax->setText("1");
+    frame_->EditxmaxKeyPress();
+    EXPECT_EQ(PlotFrame.xmax, 1);
+    EXPECT_NEAR(static_cast<double>((PlotFrame.ymax - PlotFrame.ymin) / 540),
+                static_cast<double>((PlotFrame.xmax - PlotFrame.xmin) / 680), 1e-6);
+    EXPECT_GT(PlotFrame.ymin, -1);
+    EXPECT_LT(PlotFrame.ymin, 0);
+}
+
+TEST_F(GraphInteraction, ZoomNeverEmptiesTheFrameAndZoomingOutAlwaysWidensIt) {
+    setFrame(0.0001L, 0.0004L, -7.94L, 7.94L);
+    enterZoomMode(*graph_);
+    for (int click = 0; click < 150; ++click) {
+        press(Qt::LeftButton, {340, 270});
+        release(Qt::LeftButton, {340, 270});
+        ASSERT_LT(PlotFrame.xmin, PlotFrame.xmax) << "after " << click + 1 << " zooms";
+        ASSERT_LT(PlotFrame.ymin, PlotFrame.ymax) << "after " << click + 1 << " zooms";
+    }
+    const long double width = PlotFrame.xmax - PlotFrame.xmin, height = PlotFrame.ymax - PlotFrame.ymin;
+    press(Qt::RightButton, {340, 270});
+    EXPECT_GT(PlotFrame.xmax - PlotFrame.xmin, width);
+    EXPECT_GT(PlotFrame.ymax - PlotFrame.ymin, height);
+}
+
 // --- Move -----------------------------------------------------------------------
 
 TEST_F(GraphInteraction, MoveModeSlidesTheFrameWithTheMouse) {

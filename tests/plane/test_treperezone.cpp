@@ -180,6 +180,16 @@ TEST_F(TreperezoneTest, ShowBoundsWritesTheFrameInBlack) {
     EXPECT_EQ(reperezone->Editxmin->fontColour(), clBlack);
 }
 
+TEST_F(TreperezoneTest, AFrameTooWideToMeasureIsRefused) {
+    reperezone->ortho->setChecked(true);
+    enter(reperezone->Editxmin, "-6*10^4931");
+    ASSERT_LT(PlotFrame.xmin, -5e4931L);
+    enter(reperezone->Editxmax, "6*10^4931");
+    EXPECT_EQ(PlotFrame.xmax, 10);
+    EXPECT_EQ(reperezone->Editxmax->text(), "10");
+    EXPECT_TRUE(std::isfinite(PlotFrame.ymin) && std::isfinite(PlotFrame.ymax));
+}
+
 TEST_F(TreperezoneTest, StopHidesTheWindow) {
     reperezone->show();
     QTest::mouseClick(reperezone->stop(), Qt::LeftButton);

@@ -23,6 +23,7 @@
 #include "plane/tool_support.h"
 #include "plane/toptionzone.h"
 #include "platform/colour_edit.h"
+#include "tests/support/graph_window_fixture.h"
 #include "tools/tantecedent.h"
 #include "tools/tcalczone.h"
 #include "tools/timagezone.h"
@@ -34,10 +35,6 @@
 void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace {
-
-bool isRed(const QImage& picture, int x, int y) {
-    return picture.valid(x, y) && picture.pixelColor(x, y) == QColor(Qt::red);
-}
 
 int redPixels(const QImage& picture) {
     int count = 0;
@@ -55,38 +52,15 @@ void typeInto(ColourEdit* edit, const QString& text) {
 
 void pressEnter(ColourEdit* edit) { QTest::keyClick(edit, Qt::Key_Return); }
 
-// Near the left edge: a radio button or a check box only reacts on its box and caption.
-void click(QAbstractButton* button) {
-    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
-}
-
 // The typical session: the frame of "Fonction de x" on an 850 x 800 graph window.
-class ValueWindows : public ::testing::Test {
+class ValueWindows : public GraphWindowFixture {
 protected:
     void SetUp() override {
-        initialisePlotState();
-        PlotFrame.ymin = -7.94L;
-        PlotFrame.ymax = 7.94L;
-        GraphKind = GraphType::FunctionOfX;
-
-        graph_.reset(new Tgrafzone);
-        grafzone = graph_.get();
-        graph_->setGraphSize(850, 800);
+        GraphWindowFixture::SetUp();
         options_.reset(new Toptionzone);
         optionzone = options_.get();
     }
 
-    void TearDown() override { initialisePlotState(); }
-
-    void showFunction(const char* formula, int slot = 1) {
-        CurveSlot[slot].formula = formula;
-        graph_->repaintGraph();
-    }
-
-    const QImage& backBuffer() const { return graph_->OffscreenBitmap; }
-    const QImage& shownPicture() const { return graph_->WindowPicture; }
-
-    std::unique_ptr<Tgrafzone> graph_;
     std::unique_ptr<Toptionzone> options_;
 };
 
