@@ -49,9 +49,13 @@ QSurfaceFormat spaceFormat() {
 }
 
 // A QOpenGLWidget aborts where the platform cannot give a desktop OpenGL
-// context, so one is asked for once before any drawing area is made.
+// context, so one is asked for once before any drawing area is made. The
+// windowless platforms may give a context (through the X server named in the
+// environment) but cannot show a drawing area.
 bool openGLUsable() {
     static const bool usable = [] {
+        const QString platform = QGuiApplication::platformName();
+        if (platform == "offscreen" || platform == "minimal") return false;
         QOpenGLContext probe;
         probe.setFormat(spaceFormat());
         return probe.create() && !probe.isOpenGLES();
@@ -113,9 +117,13 @@ protected:
     void paintGL() override { window_.drawFrame(*this); }
 
     void mousePressEvent(QMouseEvent* event) override {
-        const auto button = event->button() == Qt::LeftButton    ? SpaceButton::Left
-                            : event->button() == Qt::RightButton ? SpaceButton::Right
-                                                                 : SpaceButton::Middle;
+        SpaceButton button;
+        switch (event->button()) {
+            case Qt::LeftButton: button = SpaceButton::Left; break;
+            case Qt::RightButton: button = SpaceButton::Right; break;
+            case Qt::MiddleButton: button = SpaceButton::Middle; break;
+            default: return;  // the side buttons of some mice do nothing here
+        }
         const QPoint at = event->position().toPoint();
         window_.FormMouseDown(button, at.x(), at.y());
     }
@@ -219,7 +227,7 @@ void Tgrafgl::FormCreate() {
     else if (isVisible()) showDrawingArea();
     else dropView();
     resetIntro();
-    if (ProgramSettings.intro3d1 && IntroRunning) playIntroMusic();
+    if (ProgramSettings.intro3d1) playIntroMusic();
 }
 
 void Tgrafgl::initialiseContext(SpaceSurface& surface) {
@@ -299,7 +307,8 @@ void Tgrafgl::prepareaxe() { axesPending_ = true; }
 
 void Tgrafgl::Timer1Timer() {
     if (!IntroRunning) Timer1->stop();
-    if (advanceIntro() && ProgramSettings.intro3d1) playIntroMusic();
+    // The music starts again with the text, unless a sound is still playing.
+    if (advanceIntro() && ProgramSettings.intro3d1 && !soundPlaying()) playIntroMusic();
     FormPaint();
 }
 

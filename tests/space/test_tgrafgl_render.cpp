@@ -11,6 +11,7 @@
 #include <QOpenGLWidget>
 #include <QPointer>
 #include <QTest>
+#include <QTimer>
 #include <GL/gl.h>
 
 #include "app/tformparent.h"
@@ -125,6 +126,45 @@ TEST_F(SpaceWindowInX, AnOpenGLErrorRebuildsTheDrawing) {
     const Tones tones = countTones(grafgl->picture());
     EXPECT_GT(tones.white, 1000);
     EXPECT_GT(tones.black, 100);
+}
+
+// Leaves an OpenGL error behind in every drawing area just before it paints.
+class ErrorBeforeEveryFrame : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* view = qobject_cast<QOpenGLWidget*>(watched);
+        if (view && event->type() == QEvent::Paint && view->isValid()) {
+            view->makeCurrent();
+            glEnable(0xFFFF);
+        }
+        return false;
+    }
+};
+
+TEST_F(SpaceWindowInX, AnErrorAtEveryFrameEndsInAMessageAfterThreeRebuilds) {
+    TFormparent* main = start("21333011");
+    ASSERT_NE(main, nullptr);
+    ErrorBeforeEveryFrame errors;
+    qApp->installEventFilter(&errors);
+    main->fxyz1Click();
+    int areas = 0;
+    QPointer<QOpenGLWidget> last;
+    // Three rebuilds at least a second apart, then the message.
+    const bool gaveUp = QTest::qWaitFor(
+        [&] {
+            if (grafgl->glView() && grafgl->glView() != last) {
+                last = grafgl->glView();
+                ++areas;
+            }
+            return !grafgl->placeholderText().isEmpty();
+        },
+        6000);
+    qApp->removeEventFilter(&errors);
+    ASSERT_TRUE(gaveUp);
+    EXPECT_EQ(areas, 4);
+    EXPECT_EQ(grafgl->glView(), nullptr);
+    EXPECT_TRUE(grafgl->placeholderText().contains(QString::fromUtf8("L'affichage en 3D est arrêté")));
+    EXPECT_FALSE(grafgl->Timer1->isActive());
 }
 
 }  // namespace
