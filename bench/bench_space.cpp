@@ -91,6 +91,24 @@ void PrepareSurface(benchmark::State& state) {
     }
 }
 
+// The two halves of the preparation: the mesh (evaluations, normals, z range)
+// and the compilation of its display list, which is the renderer's own work.
+void BuildMesh(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(buildSurfaceMesh(Formula, SpaceFrame, FinestStep));
+}
+
+void CompileSurfaceList(benchmark::State& state) {
+    Bench& b = bench();
+    if (!b.gl.ready()) {
+        state.SkipWithError(b.gl.error().c_str());
+        return;
+    }
+    for (auto _ : state) {
+        b.scene.compileSurface(b.mesh);
+        glFinish();
+    }
+}
+
 // The evaluations the preparation makes: two at each row's start, two per cell.
 void EvaluatePoints(benchmark::State& state) {
     TExpress formula;
@@ -126,6 +144,8 @@ int main(int argc, char** argv) {
                                                 {"WiredSurfaceFrame", WiredSurfaceFrame},
                                                 {"AxesFrame", AxesFrame},
                                                 {"PrepareSurface", PrepareSurface},
+                                                {"BuildMesh", BuildMesh},
+                                                {"CompileSurfaceList", CompileSurfaceList},
                                                 {"EvaluatePoints", EvaluatePoints}};
     // The renderer draws on threads of its own: the wall clock is what counts.
     for (const auto& [name, run] : runs)
@@ -140,6 +160,9 @@ int main(int argc, char** argv) {
     PrintRatio(reporter.realTime, "frame: the same with the wire", "WiredSurfaceFrame/real_time",
                "AxesFrame/real_time");
     PrintRatio(reporter.realTime, "preparation against evaluation", "PrepareSurface/real_time",
+               "EvaluatePoints/real_time");
+    PrintRatio(reporter.realTime, "  its mesh against evaluation", "BuildMesh/real_time", "EvaluatePoints/real_time");
+    PrintRatio(reporter.realTime, "  its list against evaluation", "CompileSurfaceList/real_time",
                "EvaluatePoints/real_time");
     return 0;
 }

@@ -93,6 +93,7 @@ TEST_F(SpaceWindowInX, SurfaceTurnedWithTheMouseShowsItsWireOverBlue) {
 
     const QImage frame = grafgl->picture();
     EXPECT_TRUE(frame.save(screenshotPath("espace_surface_fil.png")));
+    EXPECT_TRUE(main->grab().save(screenshotPath("espace_1280x1024.png")));
     const Tones tones = countTones(frame);
     EXPECT_GT(tones.white, frame.width() * frame.height() / 3);
     EXPECT_GT(tones.blue, 20000);
