@@ -46,17 +46,17 @@ struct Bench {
     }
 };
 
-Bench& bench() {
+// The shared scene, or null when there is no context (the run is then skipped).
+Bench* readyBench(benchmark::State& state) {
     static Bench shared;
-    return shared;
+    if (shared.gl.ready()) return &shared;
+    state.SkipWithError(shared.gl.error().c_str());
+    return nullptr;
 }
 
 void drawFrames(benchmark::State& state, bool surface, bool wire) {
-    Bench& b = bench();
-    if (!b.gl.ready()) {
-        state.SkipWithError(b.gl.error().c_str());
-        return;
-    }
+    Bench* b = readyBench(state);
+    if (!b) return;
     TSpaceCamera camera;
     camera.tilt = 30;
     camera.spin = -10;
@@ -64,12 +64,12 @@ void drawFrames(benchmark::State& state, bool surface, bool wire) {
     switches.surface = surface;
     switches.wire = wire;
     for (auto _ : state) {
-        b.scene.drawScene(camera, switches, {4, -4, 2});
+        b->scene.drawScene(camera, switches, {4, -4, 2});
         glFinish();
         // A turning scene: every frame a new view.
         camera.spin += 1;
     }
-    state.counters["cells"] = surface ? double(b.mesh.cells.size()) : 0;
+    state.counters["cells"] = surface ? double(b->mesh.cells.size()) : 0;
 }
 
 // At the finest mesh the program shows the surface without its wire.
@@ -79,14 +79,11 @@ void WiredSurfaceFrame(benchmark::State& state) { drawFrames(state, true, true);
 void AxesFrame(benchmark::State& state) { drawFrames(state, false, false); }
 
 void PrepareSurface(benchmark::State& state) {
-    Bench& b = bench();
-    if (!b.gl.ready()) {
-        state.SkipWithError(b.gl.error().c_str());
-        return;
-    }
+    Bench* b = readyBench(state);
+    if (!b) return;
     for (auto _ : state) {
         const SurfaceMesh mesh = buildSurfaceMesh(Formula, SpaceFrame, FinestStep);
-        b.scene.compileSurface(mesh);
+        b->scene.compileSurface(mesh);
         glFinish();
     }
 }
@@ -98,13 +95,10 @@ void BuildMesh(benchmark::State& state) {
 }
 
 void CompileSurfaceList(benchmark::State& state) {
-    Bench& b = bench();
-    if (!b.gl.ready()) {
-        state.SkipWithError(b.gl.error().c_str());
-        return;
-    }
+    Bench* b = readyBench(state);
+    if (!b) return;
     for (auto _ : state) {
-        b.scene.compileSurface(b.mesh);
+        b->scene.compileSurface(b->mesh);
         glFinish();
     }
 }
