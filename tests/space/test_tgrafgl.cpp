@@ -116,6 +116,16 @@ TEST_F(SpaceWindowTest, The3DIntroPlaysInTheSpaceWindowUntilItIsCancelled) {
     EXPECT_FALSE(IntroRunning);
 }
 
+TEST_F(SpaceWindowTest, PickingAGraphKindEndsThe3DIntro) {
+    TFormparent* main = start("21333111");
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(grafgl->Timer1->isActive());
+    main->menuItem("Fonctiondex1")->trigger();
+    EXPECT_FALSE(IntroRunning);
+    EXPECT_FALSE(grafgl->isVisible());
+    EXPECT_FALSE(grafgl->Timer1->isActive());
+}
+
 // While the intro plays the mouse and the keys leave the camera alone; the wheel does not.
 TEST_F(SpaceWindowTest, TheIntroIgnoresTheMouseButNotTheWheel) {
     ASSERT_NE(start("21333111"), nullptr);
