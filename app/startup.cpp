@@ -34,6 +34,7 @@
 #include "platform/messages.h"
 #include "platform/settings.h"
 #include "platform/sound.h"
+#include "tools/tairezone.h"
 #include "tools/tantecedent.h"
 #include "tools/tcalczone.h"
 #include "tools/tderivzone.h"
@@ -41,6 +42,9 @@
 #include "tools/textremzone.h"
 #include "tools/timagezone.h"
 #include "tools/tintersection.h"
+#include "tools/tintzone.h"
+#include "tools/tlongarc.h"
+#include "tools/tlongseg.h"
 #include "tools/ttabval.h"
 #include "tools/ttanzone.h"
 #include "tools/ttaux.h"
@@ -74,11 +78,14 @@ void createWindows(TFormparent& main) {
     create(antecedent, main);
     create(choixf, main);
     create(taux, main);
+    create(intzone, main);
     create(calczone, main);
+    create(airezone, main);
     create(tanzone, main);
     create(supprimer, main);
     create(extremzone, main);
     create(optionzone, main);
+    create(longarc, main);
     create(imagezone, main);
     create(drnormale, main);
     create(kval, main);
@@ -88,6 +95,7 @@ void createWindows(TFormparent& main) {
     create(AboutBox, main);
     create(formemo, main);
     create(coord, main);
+    create(longseg, main);
     QObject::connect(optionzone, &Toptionzone::introCancelled, intro, &QWidget::hide);
 }
 

@@ -43,6 +43,7 @@
 #include "platform/settings.h"
 #include "platform/shell.h"
 #include "platform/sound.h"
+#include "tools/tairezone.h"
 #include "tools/tantecedent.h"
 #include "tools/tcalczone.h"
 #include "tools/tderivzone.h"
@@ -50,6 +51,9 @@
 #include "tools/textremzone.h"
 #include "tools/timagezone.h"
 #include "tools/tintersection.h"
+#include "tools/tintzone.h"
+#include "tools/tlongarc.h"
+#include "tools/tlongseg.h"
 #include "tools/ttabval.h"
 #include "tools/ttanzone.h"
 #include "tools/ttaux.h"
@@ -91,13 +95,15 @@ void placeAt(QWidget* window, int left, int top, int width, int areaHeight) {
 std::vector<QWidget*> resetHiddenWindows() {
     return {reperezone, choixf,    antecedent, changedomaine, foncZone, imagezone, intersection, kval,
             optionzone, supprimer, tabval,     zerozone,      calczone, AboutBox,  coord,
-            derivzone,  tanzone,   drnormale,  taux,          tauxpt,   extremzone};
+            derivzone,  tanzone,   drnormale,  taux,          tauxpt,   extremzone,
+            intzone,    airezone,  longarc,    longseg};
 }
 
 // The tool dialogs placed in the column under the frame window.
 std::vector<QWidget*> columnDialogs() {
     return {antecedent, coord,     imagezone, kval,  supprimer, tabval,   zerozone,  choixf, optionzone,
-            intersection, derivzone, drnormale, taux, tauxpt,   tanzone, extremzone};
+            intersection, derivzone, drnormale, taux, tauxpt,   tanzone, extremzone, intzone, airezone,
+            longarc,    longseg};
 }
 
 // The entry windows placed in the row under the graph.

@@ -1,0 +1,30 @@
+#pragma once
+// "longseg": the length of the segment between two constructed points named
+// by their letters, such as AB.
+
+#include <QPointer>
+
+#include "platform/tool_window.h"
+
+class ColourEdit;
+class QLabel;
+
+class Tlongseg : public ToolWindow {
+    Q_OBJECT
+public:
+    explicit Tlongseg(QWidget* parent = nullptr);
+
+    QLabel* Label1;
+    ColourEdit* Editnom;
+    QLabel* afflong;
+
+    // Enter in Editnom: a name of two different points gives their distance;
+    // any other text changes nothing.
+    void EditnomKeyPress();
+
+protected:
+    void stopClick() override;
+};
+
+// The one Tlongseg of the program, created at start-up; null before and after.
+extern QPointer<Tlongseg> longseg;
