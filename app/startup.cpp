@@ -129,6 +129,10 @@ void createWindows(TFormparent& main) {
     create(coord, main);
     create(longseg, main);
     QObject::connect(optionzone, &Toptionzone::introCancelled, intro, &QWidget::hide);
+    QObject::connect(grafzone, &Tgrafzone::pointDragged, longseg, &Tlongseg::followPoint);
+    QObject::connect(grafzone, &Tgrafzone::pointDragged, tauxpt, [] {
+        if (tauxpt->isVisible()) tauxpt->goClick();
+    });
 }
 
 void centreIntro(TFormparent& main) {

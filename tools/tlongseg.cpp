@@ -33,4 +33,11 @@ void Tlongseg::EditnomKeyPress() {
     afflong->setText(QString::fromStdString(segmentLengthText(pointPosition(ends->first), pointPosition(ends->second))));
 }
 
+void Tlongseg::followPoint(int slot) {
+    const std::string name = Editnom->latin1Text();
+    if (!isVisible() || name.empty()) return;
+    if (pointSlotOf(name.substr(0, 1)) == slot || pointSlotOf(name.substr(name.size() - 1)) == slot)
+        EditnomKeyPress();
+}
+
 void Tlongseg::stopClick() { hideAndFocusMainWindow(*this); }

@@ -21,6 +21,9 @@ public:
     // Enter in Editnom: a name of two different points gives their distance;
     // any other text changes nothing.
     void EditnomKeyPress();
+    // While the point of that slot is dragged, the length follows it when the
+    // window is shown and its name starts or ends with the point's letter.
+    void followPoint(int slot);
 
 protected:
     void stopClick() override;

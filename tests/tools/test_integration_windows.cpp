@@ -19,10 +19,12 @@
 #include "tests/support/points.h"
 #include "tests/support/program_fixture.h"
 #include "tests/support/screenshots.h"
+#include "tools/integration.h"
 #include "tools/tairezone.h"
 #include "tools/tintzone.h"
 #include "tools/tlongarc.h"
 #include "tools/tlongseg.h"
+#include "tools/ttauxpt.h"
 
 void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
@@ -251,6 +253,26 @@ TEST(IntegrationLesson, IntegralAreaAndArcOfTheParabolaAt1280) {
     intzone->hide();
     longarc->hide();
     EXPECT_TRUE(main->grab().toImage().save(screenshotPath("aire_1280x1024.png")));
+
+    // The length of [AB] and the rate between A and B follow B as it is dragged.
+    addPoint(PointKind::Free, 0, 0.5L);
+    const int b = addPoint(PointKind::Free, 1, 0.5L);
+    grafzone->construit();
+    main->menuItem("Entredeuxpoints1")->trigger();
+    click(tauxpt->go);
+    EXPECT_EQ(tauxpt->result->text(), "=0");
+    main->menuItem("Longueurdunsegment1")->trigger();
+    ASSERT_TRUE(longseg->isVisible());
+    enter(longseg->Editnom, "AB");
+    EXPECT_EQ(longseg->afflong->text(), "l=1");
+    longseg->Editnom->paintRed();
+    drag(grafzone->surface(), {PlotFrame.column(1), PlotFrame.row(0.5L)},
+         {PlotFrame.column(1), PlotFrame.row(1.25L)});
+    ASSERT_GT(PointTable[b].y, 1.2L);
+    EXPECT_EQ(longseg->afflong->text().toStdString(),
+              segmentLengthText({0, 0.5L}, {PointTable[b].x, PointTable[b].y}));
+    EXPECT_EQ(longseg->Editnom->fontColour(), clBlack);
+    EXPECT_NE(tauxpt->result->text(), "=0");
 }
 
 }  // namespace
