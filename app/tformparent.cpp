@@ -64,6 +64,7 @@
 #include "platform/shell.h"
 #include "platform/sound.h"
 #include "space/tgrafgl.h"
+#include "tools/tairezone.h"
 #include "tools/tantecedent.h"
 #include "tools/tcalczone.h"
 #include "tools/tderivzone.h"
@@ -71,6 +72,9 @@
 #include "tools/textremzone.h"
 #include "tools/timagezone.h"
 #include "tools/tintersection.h"
+#include "tools/tintzone.h"
+#include "tools/tlongarc.h"
+#include "tools/tlongseg.h"
 #include "tools/ttabval.h"
 #include "tools/ttanzone.h"
 #include "tools/ttaux.h"
@@ -114,6 +118,7 @@ std::vector<QWidget*> resetHiddenWindows() {
         reperezone,
         choixf,
         antecedent,
+        airezone,
         changedomaine,
         derivzone,
         dpoint,
@@ -126,7 +131,9 @@ std::vector<QWidget*> resetHiddenWindows() {
         foncZone,
         imagezone,
         intersection,
+        intzone,
         kval,
+        longarc,
         optionzone,
         plibre,
         pfixe,
@@ -148,6 +155,7 @@ std::vector<QWidget*> resetHiddenWindows() {
         Ptmilieu,
         pproj,
         coord,
+        longseg,
     };
 }
 
@@ -155,8 +163,10 @@ std::vector<QWidget*> resetHiddenWindows() {
 std::vector<QWidget*> columnDialogs() {
     return {
         antecedent,
+        airezone,
         derivzone,
         coord,
+        longseg,
         dpoint,
         dreduite,
         dtan,
@@ -165,7 +175,9 @@ std::vector<QWidget*> columnDialogs() {
         dnormal,
         extremzone,
         imagezone,
+        intzone,
         kval,
+        longarc,
         lignebrisee,
         plibre,
         Ptmilieu,
