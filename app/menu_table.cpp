@@ -84,7 +84,7 @@ const MenuRow MenuRows[] = {
     {"Equationcartsienne1", "Graphique", "Equation cartésienne", Qt::Key_F3, &F::Equationcartsienne1Click,
      nullptr, nullptr, Unavailable},
     {"Polaire1", "Graphique", "Equation polaire", Qt::Key_F4, &F::Polaire1Click, nullptr, nullptr, Unavailable},
-    {"fxyz1", "Graphique", "Repère de l'espace", Qt::Key_F5, &F::fxyz1Click, nullptr, nullptr, Unavailable},
+    {"fxyz1", "Graphique", "Repère de l'espace", Qt::Key_F5, &F::fxyz1Click},
     {"Copier1", "Graphique", "Copier", Qt::CTRL | Qt::Key_C, &F::Copier1Click},
 
     {"Raffraichir1", "Repère", "Raffraichir", Qt::Key_F6, &F::Raffraichir1Click},

@@ -2,11 +2,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QScrollBar>
 #include <QTimer>
 #include <cfenv>
 #include <clocale>
@@ -50,6 +52,7 @@
 #include "platform/messages.h"
 #include "platform/settings.h"
 #include "platform/sound.h"
+#include "space/tgrafgl.h"
 #include "tools/tairezone.h"
 #include "tools/tantecedent.h"
 #include "tools/tcalczone.h"
@@ -79,6 +82,21 @@ void create(QPointer<Window>& pointer, TFormparent& main) {
     if constexpr (std::is_base_of_v<QMdiSubWindow, Window>) main.mdiArea->addSubWindow(window);
     window->hide();
     pointer = window;
+}
+
+// The space view follows the options and cannot be drawn over by the graph.
+void connectSpaceView() {
+    using Change = Tgrafgl::OptionChange;
+    grafzone->setSpaceView(grafgl);
+    QObject::connect(optionzone, &Toptionzone::introCancelled, grafgl, &Tgrafgl::stopIntro);
+    const auto follow = [](QScrollBar* bar, Change change) {
+        QObject::connect(bar, &QScrollBar::valueChanged, grafgl, [change] { grafgl->optionChanged(change); });
+    };
+    follow(optionzone->precis, Change::Precision);
+    follow(optionzone->taille, Change::AxesLook);
+    follow(optionzone->epaisseur, Change::AxesLook);
+    follow(optionzone->deplace, Change::Other);
+    QObject::connect(optionzone->intro3d1, &QCheckBox::clicked, grafgl, [] { grafgl->optionChanged(Change::Other); });
 }
 
 // In this order: a window may rely on the windows created before it.
@@ -128,22 +146,32 @@ void createWindows(TFormparent& main) {
     create(pproj, main);
     create(coord, main);
     create(longseg, main);
+    create(grafgl, main);
     QObject::connect(optionzone, &Toptionzone::introCancelled, intro, &QWidget::hide);
     QObject::connect(grafzone, &Tgrafzone::pointDragged, longseg, &Tlongseg::followPoint);
     QObject::connect(grafzone, &Tgrafzone::pointDragged, tauxpt, [] {
         if (tauxpt->isVisible()) tauxpt->goClick();
     });
+    connectSpaceView();
 }
 
-void centreIntro(TFormparent& main) {
+void centreInArea(TFormparent& main, QWidget* window) {
+    if (!window || window->isHidden()) return;
     const QSize area = main.mdiArea->size();
-    intro->move(std::max(0, (area.width() - intro->width()) / 2), std::max(0, (area.height() - intro->height()) / 2));
+    window->move(std::max(0, (area.width() - window->width()) / 2),
+                 std::max(0, (area.height() - window->height()) / 2));
 }
 
+// The space window plays the 3D intro; the intro window the other one.
 void startIntro(TFormparent& main) {
-    if (ProgramSettings.intro3d1 || !intro) return;
-    centreIntro(main);
+    if (ProgramSettings.intro3d1) {
+        if (grafgl) grafgl->startIntro();
+        centreInArea(main, grafgl);
+        return;
+    }
+    if (!intro) return;
     intro->show();
+    centreInArea(main, intro);
     intro->Timer1->start();
     playSound(QDir(soundFolder(QString::fromStdString(AppFolder))).filePath("intro2.wav"));
 }
@@ -265,7 +293,8 @@ int runLumova(int argc, char** argv) {
     }
     start.mainWindow->showMaximized();
     // The frame has its screen size only now.
-    if (intro && intro->isVisible()) centreIntro(*start.mainWindow);
+    centreInArea(*start.mainWindow, intro);
+    centreInArea(*start.mainWindow, grafgl);
     const int status = application.exec();
     delete start.mainWindow;
     return status;

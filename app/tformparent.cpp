@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -44,6 +45,7 @@
 #include "constructions/tsymzone.h"
 #include "constructions/ttranszone.h"
 #include "model/plot_state.h"
+#include "model/space_state.h"
 #include "model/state_reset.h"
 #include "plane/graph_interaction.h"
 #include "plane/tchangedomaine.h"
@@ -61,6 +63,7 @@
 #include "platform/settings.h"
 #include "platform/shell.h"
 #include "platform/sound.h"
+#include "space/tgrafgl.h"
 #include "tools/tairezone.h"
 #include "tools/tantecedent.h"
 #include "tools/tcalczone.h"
@@ -344,6 +347,14 @@ void TFormparent::fxyz1Click() {
         grafzone->t()->hide();
         grafzone->hide();
     }
+    resetSpaceFrameBounds();
+    showWireForPrecision(ProgramSettings.precis);
+    if (!grafgl) return;
+    // The axes follow the frame just set back.
+    grafgl->prepareaxe();
+    showWindow(grafgl);
+    grafgl->FormPaint();
+    grafgl->setFocus();
 }
 
 void TFormparent::fermerfenetres() {
@@ -371,6 +382,7 @@ void TFormparent::fermerfenetres() {
         intro->Timer1->stop();
         intro->hide();
     }
+    if (grafgl) grafgl->stopIntro();
 }
 
 // ---- Layout -------------------------------------------------------------------
@@ -392,6 +404,8 @@ void TFormparent::placerfenetres(int screenWidth) {
     const int columnWidth = layout.designWidth - X;
     const int areaHeight = mdiArea->viewport()->height();
 
+    // The space view stands over the graph and most of the column beside it.
+    if (SpaceViewBuilt && grafgl) grafgl->setGeometry(0, Y, X + 95, layout.height + 100);
     placeAt(reperezone, X, Y, columnWidth, areaHeight);
     const int underFrame = Y + heightOf(reperezone) + 5;
     for (QWidget* dialog : columnDialogs()) placeAt(dialog, X, underFrame, columnWidth, areaHeight);
@@ -407,8 +421,14 @@ void TFormparent::placerfenetres(int screenWidth) {
 
 // ---- Repère ---------------------------------------------------------------------
 
+// The space view is copied while it stands in place of the graph.
 void TFormparent::Copier1Click() {
-    if (grafzone && grafzone->isVisible()) grafzone->copier1Click();
+    if (grafzone && grafzone->isVisible()) {
+        grafzone->copier1Click();
+    } else if (grafgl && grafgl->isVisible()) {
+        grafgl->setFocus();
+        QGuiApplication::clipboard()->setImage(grafgl->picture());
+    }
 }
 
 void TFormparent::Raffraichir1Click() {
@@ -502,10 +522,10 @@ void TFormparent::Visualiserlestangentes1Click() {
 
 // ---- Repère de l'espace -----------------------------------------------------------
 
-// The space window repaints itself with the new switch once it exists.
 void TFormparent::toggleSetting(QAction* item, bool& setting) {
     setting = item->isChecked();
     saveProgramSettings();
+    if (grafgl) grafgl->FormPaint();
 }
 
 void TFormparent::Antialiasingonoff1Click() { toggleSetting(Antialiasingonoff1, ProgramSettings.lissage); }
@@ -513,8 +533,11 @@ void TFormparent::Eclairageonoff1Click() { toggleSetting(Eclairageonoff1, Progra
 
 // ---- Options and Quitter ------------------------------------------------------------------
 
-// The space window, which plays the 3D intro, hides itself with it once it exists.
-void TFormparent::endIntroIfRunning() { IntroRunning = false; }
+void TFormparent::endIntroIfRunning() {
+    if (!IntroRunning) return;
+    IntroRunning = false;
+    if (grafgl) grafgl->hide();
+}
 
 void TFormparent::ChargerunTD1Click() {
     if (!loadtd) {

@@ -12,6 +12,7 @@
 #include <benchmark/benchmark.h>
 
 #include "expression/parsor.h"
+#include "summary_reporter.h"
 
 namespace {
 
@@ -145,17 +146,6 @@ void Compile(benchmark::State& state, const std::string& text) {
     }
 }
 
-// Collects the time per iteration of every run for the summary.
-class SummaryReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            if (!run.error_occurred) nanoseconds[run.benchmark_name()] = run.GetAdjustedCPUTime();
-    }
-    std::map<std::string, double> nanoseconds;
-};
-
 void PrintSummary(const std::map<std::string, double>& ns) {
     std::printf("\n%-18s %12s %12s %8s\n", "formula", "Evaluate ns", "native ns", "ratio");
     for (const BenchFormula& f : Formulas) {
@@ -201,6 +191,6 @@ int main(int argc, char** argv) {
     SummaryReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
-    PrintSummary(reporter.nanoseconds);
+    PrintSummary(reporter.cpuTime);
     return 0;
 }

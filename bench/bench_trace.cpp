@@ -17,6 +17,7 @@
 #include "model/plot_state.h"
 #include "plane/graph_renderer.h"
 #include "platform/canvas.h"
+#include "summary_reporter.h"
 
 namespace {
 
@@ -97,17 +98,6 @@ void EvaluateOnly(benchmark::State& state) {
     state.counters["samples"] = double(samples);
 }
 
-class SummaryReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            if (!run.error_occurred)
-                milliseconds[run.benchmark_name()] = run.GetAdjustedRealTime();
-    }
-    std::map<std::string, double> milliseconds;
-};
-
 void PrintSummary(const std::map<std::string, double>& ms) {
     std::printf("\n%-10s %12s %14s %8s\n", "precision", "trace ms", "evaluate ms", "ratio");
     for (int precision = 1; precision <= 3; ++precision) {
@@ -137,6 +127,6 @@ int main(int argc, char** argv) {
     SummaryReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
-    PrintSummary(reporter.milliseconds);
+    PrintSummary(reporter.realTime);
     return 0;
 }

@@ -40,9 +40,14 @@ bool hasAudioOutput() {
     return found;
 }
 
+std::map<QString, QSoundEffect*>& effects() {
+    static std::map<QString, QSoundEffect*> played;
+    return played;
+}
+
 // One effect per file, kept alive so that playback outlives the call.
 QSoundEffect* effectFor(const QString& path) {
-    static std::map<QString, QSoundEffect*> effects;
+    auto& effects = ::effects();
     auto found = effects.find(path);
     if (found != effects.end()) return found->second;
     auto* effect = new QSoundEffect(QCoreApplication::instance());
@@ -64,4 +69,10 @@ bool playSound(const QString& path) {
     QSoundEffect* effect = effectFor(QFileInfo(path).absoluteFilePath());
     effect->play();
     return true;
+}
+
+bool soundPlaying() {
+    for (const auto& [path, effect] : effects())
+        if (effect->isPlaying()) return true;
+    return false;
 }

@@ -6,5 +6,7 @@
 
 // Starts playing `path` and returns at once. Returns whether playback started.
 bool playSound(const QString& path);
+// Whether one of the program's sounds is still playing.
+bool soundPlaying();
 // Whether the machine offers an audio output.
 bool audioOutputAvailable();

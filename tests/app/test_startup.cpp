@@ -41,7 +41,7 @@ TEST(StartUp, FindsItsFolderReadsItsSettingsAndWaitsForAGraphKind) {
     EXPECT_EQ(start.mainWindow->windowTitle(), "Lumova");
     EXPECT_EQ(GraphKind, GraphType::None);
     EXPECT_TRUE(IntroRunning);
-    EXPECT_FALSE(SpaceViewBuilt);
+    EXPECT_TRUE(SpaceViewBuilt);
     EXPECT_EQ(CurveSlot[1].name, "f");
     EXPECT_EQ(CurveSlot[4].name, "i");
     EXPECT_TRUE(tableCursorLoaded(5));

@@ -1,0 +1,59 @@
+#include "space/surface_mesh.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Beyond this a value would stretch the picture out of sight.
+constexpr long double LargestValue = 100;
+
+bool drawable(long double z) { return std::fabs(z) < LargestValue; }
+
+// Room for every cell of the grid, within reason for a very large frame.
+std::size_t expectedCells(const TSpaceFrame& frame, long double h) {
+    constexpr long double Most = 1 << 20;
+    const long double columns = std::floor((frame.xmax - frame.xmin) / h) + 2;
+    const long double rows = std::floor((frame.ymax - frame.ymin) / h) + 2;
+    return std::size_t(std::clamp(columns * rows, 0.0L, Most));
+}
+
+SurfaceCell cellAt(long double x, long double y, long double h, long double z00, long double z10, long double z11,
+                   long double z01) {
+    const SpaceVector n = CrossProduct({-h, 0, z00 - z10}, {0, -h, z10 - z11});
+    const long double length = VectorLength(n);
+    return {{SpaceVector{x, y, z00}, SpaceVector{x + h, y, z10}, SpaceVector{x + h, y + h, z11},
+             SpaceVector{x, y + h, z01}},
+            SpaceVector{n.x / length, n.y / length, n.z / length}};
+}
+
+}  // namespace
+
+SurfaceMesh buildSurfaceMesh(const std::string& formula, const TSpaceFrame& frame, long double h) {
+    SurfaceMesh mesh;
+    TExpress expression;
+    expression.setExpression(NormaliseFormula(formula).substr(0, 255));
+    if (expression.SyntaxError()) return mesh;
+    mesh.compiled = true;
+    mesh.cells.reserve(expectedCells(frame, h));
+    for (long double y = frame.ymin; y <= frame.ymax; y += h) {
+        long double x = frame.xmin;
+        long double zLeft = expression.Evaluate(x, y, 0);
+        long double zLeftUp = expression.Evaluate(x, y + h, 0);
+        if (MathError) continue;
+        while (x <= frame.xmax) {
+            const long double z00 = zLeft, z01 = zLeftUp;
+            zLeft = expression.Evaluate(x + h, y, 0);
+            const bool failed = MathError;
+            zLeftUp = expression.Evaluate(x + h, y + h, 0);
+            const long double z10 = zLeft, z11 = zLeftUp;
+            if (!failed && !MathError && drawable(z00) && drawable(z10) && drawable(z11) && drawable(z01)) {
+                if (z11 > mesh.zmax) mesh.zmax = z11;
+                if (z11 < mesh.zmin) mesh.zmin = z11;
+                mesh.cells.push_back(cellAt(x, y, h, z00, z10, z11, z01));
+            }
+            x += h;
+        }
+    }
+    return mesh;
+}
