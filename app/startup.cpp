@@ -36,6 +36,9 @@
 #include "constructions/tsupprimer.h"
 #include "constructions/tsymzone.h"
 #include "constructions/ttranszone.h"
+#include "curves/tanimzone.h"
+#include "curves/tcartzone.h"
+#include "curves/tsuitezone.h"
 #include "model/plot_state.h"
 #include "plane/tchangedomaine.h"
 #include "plane/tchoixf.h"
@@ -85,6 +88,7 @@ void createWindows(TFormparent& main) {
     create(foncZone, main);
     create(tabval, main);
     create(derivzone, main);
+    create(animzone, main);
     create(zerozone, main);
     create(intersection, main);
     create(antecedent, main);
@@ -101,6 +105,8 @@ void createWindows(TFormparent& main) {
     create(dtan, main);
     create(dcartesienne, main);
     create(supprimer, main);
+    create(suitezone, main);
+    QObject::connect(grafzone, &Tgrafzone::sequenceRequested, suitezone, &Tsuitezone::redraw);
     create(extremzone, main);
     create(optionzone, main);
     create(imagezone, main);
@@ -109,6 +115,7 @@ void createWindows(TFormparent& main) {
     create(transzone, main);
     create(symzone, main);
     create(rotzone, main);
+    create(CARTZONE, main);
     create(kval, main);
     create(tauxpt, main);
     create(changedomaine, main);

@@ -43,6 +43,9 @@
 #include "constructions/tsupprimer.h"
 #include "constructions/tsymzone.h"
 #include "constructions/ttranszone.h"
+#include "curves/tanimzone.h"
+#include "curves/tcartzone.h"
+#include "curves/tsuitezone.h"
 #include "model/plot_state.h"
 #include "model/state_reset.h"
 #include "plane/graph_interaction.h"
@@ -110,7 +113,9 @@ std::vector<QWidget*> resetHiddenWindows() {
     return {
         reperezone,
         choixf,
+        animzone,
         antecedent,
+        CARTZONE,
         changedomaine,
         derivzone,
         dpoint,
@@ -130,6 +135,7 @@ std::vector<QWidget*> resetHiddenWindows() {
         pcourbe,
         rotzone,
         spoint,
+        suitezone,
         supprimer,
         symzone,
         tabval,
@@ -171,6 +177,7 @@ std::vector<QWidget*> columnDialogs() {
         pproj,
         rotzone,
         spoint,
+        suitezone,
         supprimer,
         symzone,
         tabval,
@@ -186,7 +193,7 @@ std::vector<QWidget*> columnDialogs() {
 }
 
 // The entry windows placed in the row under the graph.
-std::vector<QWidget*> entryRow() { return {foncZone}; }
+std::vector<QWidget*> entryRow() { return {foncZone, animzone, CARTZONE}; }
 
 }  // namespace
 
@@ -307,19 +314,22 @@ void TFormparent::Fonctiondex1Click() {
     if (foncZone) foncZone->Editf->setFocus();
 }
 
-// The entry windows of the other kinds come with their curves.
 void TFormparent::Animation1Click() {
-    switchGraphKind({GraphType::Animation, MenuView::Animation, 7.7L, {reperezone, kval}, nullptr});
+    switchGraphKind({GraphType::Animation, MenuView::Animation, 7.7L, {reperezone, animzone, kval},
+                     animzone ? animzone->Editf : nullptr});
 }
 
+// The entry window of the kind comes with its curves.
 void TFormparent::paramtre1Click() {
     switchGraphKind({GraphType::Parametric, MenuView::Parametric, 7.94L, {reperezone}, nullptr});
 }
 
 void TFormparent::Equationcartsienne1Click() {
-    switchGraphKind({GraphType::Cartesian, MenuView::Cartesian, 7.94L, {reperezone}, nullptr});
+    switchGraphKind({GraphType::Cartesian, MenuView::Cartesian, 7.94L, {reperezone, CARTZONE},
+                     CARTZONE ? CARTZONE->Editf : nullptr});
 }
 
+// The entry window of the kind comes with its curves.
 void TFormparent::Polaire1Click() { switchGraphKind({GraphType::Polar, MenuView::Polar, 7.94L, {}, nullptr}); }
 
 void TFormparent::fxyz1Click() {
