@@ -64,6 +64,7 @@
 #include "platform/settings.h"
 #include "platform/shell.h"
 #include "platform/sound.h"
+#include "tools/tairezone.h"
 #include "tools/tantecedent.h"
 #include "tools/tcalczone.h"
 #include "tools/tderivzone.h"
@@ -71,6 +72,9 @@
 #include "tools/textremzone.h"
 #include "tools/timagezone.h"
 #include "tools/tintersection.h"
+#include "tools/tintzone.h"
+#include "tools/tlongarc.h"
+#include "tools/tlongseg.h"
 #include "tools/ttabval.h"
 #include "tools/ttanzone.h"
 #include "tools/ttaux.h"
@@ -115,6 +119,7 @@ std::vector<QWidget*> resetHiddenWindows() {
         choixf,
         animzone,
         antecedent,
+        airezone,
         CARTZONE,
         changedomaine,
         derivzone,
@@ -128,7 +133,9 @@ std::vector<QWidget*> resetHiddenWindows() {
         foncZone,
         imagezone,
         intersection,
+        intzone,
         kval,
+        longarc,
         optionzone,
         plibre,
         pfixe,
@@ -151,6 +158,7 @@ std::vector<QWidget*> resetHiddenWindows() {
         Ptmilieu,
         pproj,
         coord,
+        longseg,
     };
 }
 
@@ -158,8 +166,10 @@ std::vector<QWidget*> resetHiddenWindows() {
 std::vector<QWidget*> columnDialogs() {
     return {
         antecedent,
+        airezone,
         derivzone,
         coord,
+        longseg,
         dpoint,
         dreduite,
         dtan,
@@ -168,7 +178,9 @@ std::vector<QWidget*> columnDialogs() {
         dnormal,
         extremzone,
         imagezone,
+        intzone,
         kval,
+        longarc,
         lignebrisee,
         plibre,
         Ptmilieu,

@@ -85,6 +85,9 @@ signals:
     void closed();
     // construit() has drawn the constructions: the sequence shown, if any, is drawn again over them.
     void sequenceRequested();
+    // A constructed point was dragged to a new place; the windows showing
+    // figures of the points follow it.
+    void pointDragged(int slot);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QCheckBox>
 #include <QImage>
 #include <QLabel>

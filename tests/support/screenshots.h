@@ -1,6 +1,7 @@
 #pragma once
-// Where the tests save the pictures a person looks at: $LUMOVA_SCREENSHOT_DIR,
-// or the build's screenshots folder the test target names.
+// Where the tests write the pictures a person looks at: $LUMOVA_SCREENSHOT_DIR,
+// or the build's screenshots folder (LUMOVA_SCREENSHOT_DEFAULT_DIR, defined
+// by each test program that writes them).
 
 #include <QDir>
 #include <QString>
