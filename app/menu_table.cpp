@@ -18,6 +18,7 @@
 #include "constructions/tsupprimer.h"
 #include "constructions/tsymzone.h"
 #include "constructions/ttranszone.h"
+#include "curves/tsuitezone.h"
 #include "plane/tcoord.h"
 #include "plane/toptionzone.h"
 #include "platform/colour_edit.h"
@@ -78,11 +79,10 @@ const TopMenu TopMenus[] = {
 
 const MenuRow MenuRows[] = {
     {"Fonctiondex1", "Graphique/f(x)", "Fonction de x", Qt::Key_F1, &F::Fonctiondex1Click},
-    {"Animation1", "Graphique/f(x)", "Animation", None, &F::Animation1Click, nullptr, nullptr, Unavailable},
+    {"Animation1", "Graphique/f(x)", "Animation", None, &F::Animation1Click},
     {"paramtre1", "Graphique", "Equations paramétrées", Qt::Key_F2, &F::paramtre1Click, nullptr, nullptr,
      Unavailable},
-    {"Equationcartsienne1", "Graphique", "Equation cartésienne", Qt::Key_F3, &F::Equationcartsienne1Click,
-     nullptr, nullptr, Unavailable},
+    {"Equationcartsienne1", "Graphique", "Equation cartésienne", Qt::Key_F3, &F::Equationcartsienne1Click},
     {"Polaire1", "Graphique", "Equation polaire", Qt::Key_F4, &F::Polaire1Click, nullptr, nullptr, Unavailable},
     {"fxyz1", "Graphique", "Repère de l'espace", Qt::Key_F5, &F::fxyz1Click},
     {"Copier1", "Graphique", "Copier", Qt::CTRL | Qt::Key_C, &F::Copier1Click},
@@ -150,7 +150,7 @@ const MenuRow MenuRows[] = {
     {"tangente1", "Constructions/Droites", "tangente", None, nullptr, windowOf<dtan>, controlOf<dtan, &Tdtan::Edita>},
     {"normale1", "Constructions/Droites", "normale", None, nullptr, windowOf<dnormal>},
     {"Polygnes1", "Constructions", "Polygones", None, nullptr, windowOf<lignebrisee>},
-    {"Construireunesuite1", "Constructions", "Suites et fonctions", None, nullptr, nullptr, nullptr, Unavailable},
+    {"Construireunesuite1", "Constructions", "Suites et fonctions", None, nullptr, windowOf<suitezone>},
     {"ransformationdunefonction1", "Constructions", "Transformée d'une fonction", None, nullptr, nullptr, nullptr,
      Unavailable},
     {"Dtruire1", "Constructions", "Supprimer", None, nullptr, windowOf<supprimer>},

@@ -38,6 +38,9 @@
 #include "constructions/tsupprimer.h"
 #include "constructions/tsymzone.h"
 #include "constructions/ttranszone.h"
+#include "curves/tanimzone.h"
+#include "curves/tcartzone.h"
+#include "curves/tsuitezone.h"
 #include "model/plot_state.h"
 #include "plane/tchangedomaine.h"
 #include "plane/tchoixf.h"
@@ -107,6 +110,7 @@ void createWindows(TFormparent& main) {
     create(foncZone, main);
     create(tabval, main);
     create(derivzone, main);
+    create(animzone, main);
     create(zerozone, main);
     create(intersection, main);
     create(antecedent, main);
@@ -125,6 +129,8 @@ void createWindows(TFormparent& main) {
     create(dtan, main);
     create(dcartesienne, main);
     create(supprimer, main);
+    create(suitezone, main);
+    QObject::connect(grafzone, &Tgrafzone::sequenceRequested, suitezone, &Tsuitezone::redraw);
     create(extremzone, main);
     create(optionzone, main);
     create(longarc, main);
@@ -134,6 +140,7 @@ void createWindows(TFormparent& main) {
     create(transzone, main);
     create(symzone, main);
     create(rotzone, main);
+    create(CARTZONE, main);
     create(kval, main);
     create(tauxpt, main);
     create(changedomaine, main);

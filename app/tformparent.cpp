@@ -44,6 +44,9 @@
 #include "constructions/tsupprimer.h"
 #include "constructions/tsymzone.h"
 #include "constructions/ttranszone.h"
+#include "curves/tanimzone.h"
+#include "curves/tcartzone.h"
+#include "curves/tsuitezone.h"
 #include "model/plot_state.h"
 #include "model/space_state.h"
 #include "model/state_reset.h"
@@ -117,8 +120,10 @@ std::vector<QWidget*> resetHiddenWindows() {
     return {
         reperezone,
         choixf,
+        animzone,
         antecedent,
         airezone,
+        CARTZONE,
         changedomaine,
         derivzone,
         dpoint,
@@ -140,6 +145,7 @@ std::vector<QWidget*> resetHiddenWindows() {
         pcourbe,
         rotzone,
         spoint,
+        suitezone,
         supprimer,
         symzone,
         tabval,
@@ -186,6 +192,7 @@ std::vector<QWidget*> columnDialogs() {
         pproj,
         rotzone,
         spoint,
+        suitezone,
         supprimer,
         symzone,
         tabval,
@@ -201,7 +208,7 @@ std::vector<QWidget*> columnDialogs() {
 }
 
 // The entry windows placed in the row under the graph.
-std::vector<QWidget*> entryRow() { return {foncZone}; }
+std::vector<QWidget*> entryRow() { return {foncZone, animzone, CARTZONE}; }
 
 }  // namespace
 
@@ -322,19 +329,22 @@ void TFormparent::Fonctiondex1Click() {
     if (foncZone) foncZone->Editf->setFocus();
 }
 
-// The entry windows of the other kinds come with their curves.
 void TFormparent::Animation1Click() {
-    switchGraphKind({GraphType::Animation, MenuView::Animation, 7.7L, {reperezone, kval}, nullptr});
+    switchGraphKind({GraphType::Animation, MenuView::Animation, 7.7L, {reperezone, animzone, kval},
+                     animzone ? animzone->Editf : nullptr});
 }
 
+// The entry window of the kind comes with its curves.
 void TFormparent::paramtre1Click() {
     switchGraphKind({GraphType::Parametric, MenuView::Parametric, 7.94L, {reperezone}, nullptr});
 }
 
 void TFormparent::Equationcartsienne1Click() {
-    switchGraphKind({GraphType::Cartesian, MenuView::Cartesian, 7.94L, {reperezone}, nullptr});
+    switchGraphKind({GraphType::Cartesian, MenuView::Cartesian, 7.94L, {reperezone, CARTZONE},
+                     CARTZONE ? CARTZONE->Editf : nullptr});
 }
 
+// The entry window of the kind comes with its curves.
 void TFormparent::Polaire1Click() { switchGraphKind({GraphType::Polar, MenuView::Polar, 7.94L, {}, nullptr}); }
 
 void TFormparent::fxyz1Click() {

@@ -19,14 +19,25 @@ constexpr long double MaxWaitSeconds = 10;
 
 bool isZeroTo(long double value, int decimals) { return RoundTo(value, decimals) == 0; }
 
-// The compiled formula at x, with y = z = 0.
-long double valueAt(TExpress& compiled, long double x) { return compiled.Evaluate(x, 0, 0); }
+// The compiled formula along one line of the plane: the scanned variable
+// runs, the other one stays at `fixed` (y = 0 for a function of x).
+struct Line {
+    TExpress& formula;
+    ScannedVariable scanned = ScannedVariable::X;
+    long double fixed = 0;
+
+    long double operator()(long double t) const {
+        return scanned == ScannedVariable::X ? formula.Evaluate(t, fixed, 0) : formula.Evaluate(fixed, t, 0);
+    }
+};
+
+long double valueAt(const Line& f, long double x) { return f(x); }
 
 // An undefined value at either end makes the slope undefined too, rather than a
 // difference against the sentinel.
-long double forwardDifference(TExpress& compiled, long double x) {
-    const long double ahead = valueAt(compiled, x + DifferenceStep);
-    const long double here = valueAt(compiled, x);
+long double forwardDifference(const Line& f, long double x) {
+    const long double ahead = valueAt(f, x + DifferenceStep);
+    const long double here = valueAt(f, x);
     if (ahead == ErrorValue || here == ErrorValue) return ErrorValue;
     return (ahead - here) / DifferenceStep;
 }
@@ -70,7 +81,7 @@ bool halveTowardsSignChange(Function g, long double& lo, long double& hi) {
 // Bisects [x, x + step] on g and returns the final midpoint; it stops once F
 // at that midpoint is zero to stopDigits decimals.
 template <typename Function>
-long double bisectSignChange(Function g, TExpress& f, long double x, long double step,
+long double bisectSignChange(Function g, const Line& f, long double x, long double step,
                              int stopDigits) {
     long double lo = x;
     long double hi = x + step;
@@ -87,7 +98,7 @@ long double bisectSignChange(Function g, TExpress& f, long double x, long double
 // Bisects wherever G (the formula or its slope) changes sign between two scan
 // points while staying under the limit; keeps the midpoint where F is zero.
 template <typename Function>
-void findSignChangesOf(Function g, TExpress& f, long double lower, long double upper,
+void findSignChangesOf(Function g, const Line& f, long double lower, long double upper,
                        long double step, long double limit, int stopDigits, int zeroDigits,
                        ZeroList& zeros) {
     scan(zeros, lower, upper, step, [&](long double x) {
@@ -101,21 +112,21 @@ void findSignChangesOf(Function g, TExpress& f, long double lower, long double u
 }
 
 // Pass A: zeros where F changes sign.
-void findSignChanges(TExpress& f, long double lower, long double upper, long double step,
+void findSignChanges(const Line& f, long double lower, long double upper, long double step,
                      ZeroList& zeros) {
     findSignChangesOf([&f](long double x) { return valueAt(f, x); }, f, lower, upper, step, 10, 5,
                       5, zeros);
 }
 
 // Pass B: zeros where F touches the axis, found where its slope changes sign.
-void findTouchingZeros(TExpress& f, long double lower, long double upper, long double step,
+void findTouchingZeros(const Line& f, long double lower, long double upper, long double step,
                        ZeroList& zeros) {
-    findSignChangesOf([&f](long double x) { return SlopeAt(f, x); }, f, lower, upper, step, 15, 8,
+    findSignChangesOf([&f](long double x) { return forwardDifference(f, x); }, f, lower, upper, step, 15, 8,
                       4, zeros);
 }
 
 // Pass C: zeros at an end of the domain, where F stops being defined.
-void findDomainEnds(TExpress& f, long double lower, long double upper, long double step,
+void findDomainEnds(const Line& f, long double lower, long double upper, long double step,
                     ZeroList& zeros) {
     auto defined = [&f](long double x) { return valueAt(f, x) != ErrorValue; };
     scan(zeros, lower, upper, step, [&](long double x) {
@@ -160,27 +171,33 @@ long double FormulaValue(const std::string& formula, long double x) {
     TExpress expression;
     expression.setExpression(formula);
     if (expression.SyntaxError()) return ErrorValue;
-    return valueAt(expression, x);
+    return expression.Evaluate(x, 0, 0);
 }
 
 long double DerivativeValue(const std::string& formula, long double x) {
     TExpress expression;
     expression.setExpression(formula);
     if (expression.SyntaxError()) return ErrorValue;
-    return forwardDifference(expression, x);
+    return forwardDifference(Line{expression}, x);
 }
 
-long double SlopeAt(TExpress& compiled, long double x) { return forwardDifference(compiled, x); }
+long double SlopeAt(TExpress& compiled, long double x) { return forwardDifference(Line{compiled}, x); }
 
 ZeroList FindZeros(const std::string& formula, long double lower, long double upper,
                    long double step) {
+    TExpress f;
+    f.setExpression(formula);
+    if (f.SyntaxError()) return {};
+    return FindZeros(f, ScannedVariable::X, 0, lower, upper, step);
+}
+
+ZeroList FindZeros(TExpress& compiled, ScannedVariable scanned, long double fixed, long double lower,
+                   long double upper, long double step) {
     ZeroList zeros;
     const long double span = upper - lower;
     if (!std::isfinite(span) || !(span > 0) || !std::isfinite(step) || !(step > 0)) return zeros;
     step = std::fmax(step, span / MaxScanSteps);
-    TExpress f;
-    f.setExpression(formula);
-    if (f.SyntaxError()) return zeros;
+    const Line f{compiled, scanned, fixed};
     findSignChanges(f, lower, upper, step, zeros);
     findTouchingZeros(f, lower, upper, step, zeros);
     findDomainEnds(f, lower, upper, step, zeros);

@@ -28,6 +28,11 @@ struct ZeroList {
 };
 ZeroList FindZeros(const std::string& formula, long double lower, long double upper,
                    long double step);
+// The same search for a compiled formula of x and y along one line of the
+// plane: the scanned variable runs over [lower, upper], the other is `fixed`.
+enum class ScannedVariable { X, Y };
+ZeroList FindZeros(TExpress& compiled, ScannedVariable scanned, long double fixed, long double lower,
+                   long double upper, long double step);
 
 struct SpaceVector {
     long double x = 0, y = 0, z = 0;

@@ -5,7 +5,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QStyle>
 #include <QToolButton>
 
 #include "expression/matutil.h"
@@ -14,13 +13,10 @@
 #include "plane/tformemo.h"
 #include "plane/tgrafzone.h"
 #include "platform/colour_edit.h"
-#include "platform/cursors.h"
 
 QPointer<TfoncZone> foncZone;
 
 namespace {
-
-constexpr int HelpCursor = 12;
 
 void repaintGraph() {
     if (grafzone) grafzone->repaintGraph();
@@ -53,13 +49,7 @@ TfoncZone::TfoncZone(QWidget* parent) : ToolWindow("Fonction de x", parent) {
     layout->addWidget(cache, 4, 0, 1, 2);
     connect(cache, &QCheckBox::clicked, this, &TfoncZone::cacheClick);
 
-    IAeverButton1 = new QToolButton;
-    IAeverButton1->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
-    IAeverButton1->setIconSize(QSize(24, 24));
-    IAeverButton1->setAutoRaise(true);
-    IAeverButton1->setStyleSheet("QToolButton { border-radius: 16px; }");
-    IAeverButton1->setCursor(cursorFromNumber(HelpCursor));
-    IAeverButton1->setToolTip(QString::fromUtf8("Fonctions supportées"));
+    IAeverButton1 = makeFormulaHelpButton();
     auto* helpAndStop = new QHBoxLayout;
     helpAndStop->addWidget(IAeverButton1);
     helpAndStop->addWidget(takeStopButton());
@@ -118,9 +108,4 @@ void TfoncZone::domainButtonClick(int slot) {
     changedomaine->raise();
 }
 
-void TfoncZone::IAeverButton1Click() {
-    if (!formemo) return;
-    formemo->show();
-    formemo->raise();
-    formemo->setFocus();
-}
+void TfoncZone::IAeverButton1Click() { showFormulaHelp(); }

@@ -2,6 +2,10 @@
 
 #include <QMdiArea>
 #include <QPlainTextEdit>
+#include <QStyle>
+#include <QToolButton>
+
+#include "platform/cursors.h"
 
 QPointer<Tformemo> formemo;
 
@@ -49,4 +53,24 @@ void Tformemo::showEvent(QShowEvent* event) {
         const QSize space = area->viewport()->size();
         move((space.width() - width()) / 2, (space.height() - height()) / 2);
     }
+}
+
+QToolButton* makeFormulaHelpButton() {
+    constexpr int HelpCursor = 12;
+    auto* button = new QToolButton;
+    button->setObjectName("IAeverButton1");
+    button->setIcon(button->style()->standardIcon(QStyle::SP_MessageBoxQuestion));
+    button->setIconSize(QSize(24, 24));
+    button->setAutoRaise(true);
+    button->setStyleSheet("QToolButton { border-radius: 16px; }");
+    button->setCursor(cursorFromNumber(HelpCursor));
+    button->setToolTip(QString::fromUtf8("Fonctions supportées"));
+    return button;
+}
+
+void showFormulaHelp() {
+    if (!formemo) return;
+    formemo->show();
+    formemo->raise();
+    formemo->setFocus();
 }

@@ -5,6 +5,7 @@
 #include <QPointer>
 
 class QPlainTextEdit;
+class QToolButton;
 
 class Tformemo : public QMdiSubWindow {
     Q_OBJECT
@@ -19,3 +20,8 @@ protected:
 
 // The one Tformemo of the program, created at start-up; null before and after.
 extern QPointer<Tformemo> formemo;
+
+// The round question-mark button of the formula entry windows.
+QToolButton* makeFormulaHelpButton();
+// Shows the help memo above the other windows, with the keyboard.
+void showFormulaHelp();

@@ -5,6 +5,8 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -14,12 +16,17 @@
 #include <QRandomGenerator>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QTimer>
 
+#include "expression/matutil.h"
+#include "model/animation_run.h"
 #include "model/construction_tables.h"
 #include "model/plot_state.h"
 #include "plane/construction_painter.h"
+#include "plane/curve_kinds.h"
 #include "plane/graph_interaction.h"
 #include "plane/tfonczone.h"
+#include "plane/tkval.h"
 #include "plane/toptionzone.h"
 #include "plane/treperezone.h"
 #include "platform/colour_edit.h"
@@ -36,6 +43,21 @@ constexpr int CopyMargin = 5;
 constexpr int BusyCursor = 10;
 // How far from its edges the window without caption bar can be resized.
 constexpr int ResizeReach = 3;
+// Unpaced, a frame of the animation lasts a few milliseconds and the motion
+// could not be seen: each frame stays on screen at least this long.
+constexpr int FrameMilliseconds = 40;
+
+// Handles the events until the frame has been shown long enough.
+void keepFrameShown(const QElapsedTimer& shown) {
+    const qint64 left = FrameMilliseconds - shown.elapsed();
+    if (left <= 0) {
+        QCoreApplication::processEvents();
+        return;
+    }
+    QEventLoop wait;
+    QTimer::singleShot(left, &wait, &QEventLoop::quit);
+    wait.exec();
+}
 
 MouseButtonKind buttonKind(Qt::MouseButton button) {
     if (button == Qt::LeftButton) return MouseButtonKind::Left;
@@ -183,13 +205,52 @@ void Tgrafzone::trace() {
     std::vector<int> invalidSlots;
     switch (GraphKind) {
         case GraphType::FunctionOfX: invalidSlots = drawFunctionCurves(offscreenCanvas_, PlotFrame, options); break;
-        // Animation, parametric, polar and cartesian curves come with their windows.
+        case GraphType::Animation: playRequestedAnimation(options); break;
+        case GraphType::Cartesian: drawCartesianEquation(offscreenCanvas_, PlotFrame, options); break;
+        // Parametric and polar curves come with their windows.
         default: break;
     }
     // Shown once the paint is over: the message layer holds them while Painting is set.
     for (const int slot : invalidSlots) showMessage(invalidFormulaMessage(slot));
     construit();
     QGuiApplication::restoreOverrideCursor();
+}
+
+// Each frame is the static picture, repainted by a nested paint, with the
+// animated curves drawn over it on the window picture and shown at once.
+// Between frames the events are handled, so that Escape and "Mode neutre" end
+// the run by clearing AnimationRunning; the paints asked for meanwhile are
+// refused, Painting being set, and the last nested paint shows the state the
+// run leaves.
+void Tgrafzone::playRequestedAnimation(const GraphOptions& options) {
+    if (!AnimationRun.requested || AnimationRunning) return;
+    if (CurveSlot[1].formula.empty() && CurveSlot[2].formula.empty()) return;
+    // Asking for a run again meanwhile does not change this one.
+    const TAnimationRun run = AnimationRun;
+    const auto staticPicture = [this] {
+        Painting = false;
+        trace();
+        Painting = true;
+    };
+    AnimationRunning = true;
+    playAnimation(
+        run,
+        [&](long double k) {
+            QElapsedTimer shown;
+            shown.start();
+            staticPicture();
+            drawAnimationFrame(windowCanvas_, PlotFrame, options, k);
+            showPictureNow();
+            if (kval) {
+                kval->valk->setText("k=" + QString::fromStdString(FloatToStr(RoundTo(k + run.step, 3))));
+                kval->repaint();
+            }
+            keepFrameShown(shown);
+        },
+        [] { return AnimationRunning && GraphKind == GraphType::Animation; });
+    AnimationRunning = true;
+    staticPicture();
+    AnimationRunning = false;
 }
 
 void Tgrafzone::repaintGraph() {
@@ -214,6 +275,11 @@ void Tgrafzone::construit() {
     windowCanvas_.setPen(clRed, options.thickness - 1);
     windowCanvas_.setFontSize(options.fontSize);
     drawPointsAndLines(windowCanvas_, offscreenCanvas_, constructionStyle(options));
+    if (SequenceState != 0) {
+        // Its own refreshes are refused meanwhile.
+        Painting = true;
+        emit sequenceRequested();
+    }
     placeSlider();
     drawPolygons(windowCanvas_);
     Painting = false;

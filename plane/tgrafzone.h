@@ -83,6 +83,8 @@ public:
 signals:
     // The window was closed by the user; the main window hides its "Repère" menu.
     void closed();
+    // construit() has drawn the constructions: the sequence shown, if any, is drawn again over them.
+    void sequenceRequested();
     // A constructed point was dragged to a new place; the windows showing
     // figures of the points follow it.
     void pointDragged(int slot);
@@ -96,6 +98,7 @@ private:
     friend class GraphSurface;
     void FormClose();
     void composeBackBuffer(const GraphOptions& options);
+    void playRequestedAnimation(const GraphOptions& options);
     void placeSlider();
     ConstructionStyle constructionStyle(const GraphOptions& options) const;
     void layOutBars();

@@ -317,8 +317,8 @@ TEST_F(MainWindowTest, OnlyCommandsWithoutTheirWindowAreGreyedOut) {
             greyed.push_back(action->objectName().toStdString());
     std::sort(greyed.begin(), greyed.end());
     std::vector<std::string> expected = {
-        "Animation1", "Cne1", "Construireunesuite1", "Cylindre1", "DrivedeXxetYx1",
-        "Drivation3", "Droite1", "Dutypefxa1", "Dutypefxgx1", "Equationcartsienne1", "Equationdunedroite1",
+        "Cne1", "Cylindre1", "DrivedeXxetYx1",
+        "Drivation3", "Droite1", "Dutypefxa1", "Dutypefxgx1", "Equationdunedroite1",
         "Intersectiondedeuxdroites1", "Longueurdelacourbe1",
         "Longueurdunarc1", "Montrerlasection1", "Parcourir2", "Parcourirlacourbe1",
         "Parit1", "Placerunpoint2", "Plan1", "Points1", "Polaire1", "Polygne1",

@@ -1,0 +1,123 @@
+// The cartesian-equation curve at precision 3 on the graph of the 1280 layout,
+// against one evaluation of F at every point the zero finder's scan samples
+// on the same lines; and one frame of the animation of k, without its pacing,
+// against the static picture it is drawn over. Prints the ratios.
+
+#include <QGuiApplication>
+#include <QImage>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <string>
+
+#include "expression/matutil.h"
+#include "expression/parsor.h"
+#include "model/plot_state.h"
+#include "model/state_reset.h"
+#include "plane/curve_kinds.h"
+#include "plane/graph_renderer.h"
+#include "platform/canvas.h"
+
+namespace {
+
+constexpr int GraphWidth = 850;
+constexpr int GraphHeight = 800;
+const char* const Equations[] = {"x^2+y^2-(4)", "sin(x)-(cos(y))"};
+
+void setUpFrame() {
+    initialisePlotState();
+    PlotFrame.ymin = -7.94L;
+    PlotFrame.ymax = 7.94L;
+    PlotFrame.deriveFrom(GraphWidth, GraphHeight);
+}
+
+TExpress& equation(int index) {
+    static TExpress compiled;
+    compiled.setExpression(NormaliseFormula(Equations[index]));
+    return compiled;
+}
+
+void Equation(benchmark::State& state) {
+    setUpFrame();
+    TExpress& f = equation(int(state.range(0)));
+    for (auto _ : state) benchmark::DoNotOptimize(equationDots(f, PlotFrame, 3, true));
+}
+
+// F once at every scan point of both passes: the horizontal lines 3 pixels
+// apart scanned every 3 pixels, then the vertical ones.
+void EquationSweep(benchmark::State& state) {
+    setUpFrame();
+    TExpress& f = equation(int(state.range(0)));
+    const TPlotFrame& frame = PlotFrame;
+    for (auto _ : state) {
+        for (long double y = frame.ymin; y < frame.ymax; y += 3 * frame.pixelx)
+            for (long double x = frame.xmin; x < frame.xmax; x += 3 * frame.pixelx)
+                benchmark::DoNotOptimize(f.Evaluate(x, y, 0));
+        for (long double x = frame.xmin; x < frame.xmax; x += 3 * frame.pixelx)
+            for (long double y = frame.ymin; y < frame.ymax; y += 3 * frame.pixely)
+                benchmark::DoNotOptimize(f.Evaluate(x, y, 0));
+    }
+}
+
+// The static picture of a frame (background, axes, grid, labels, copy to the
+// window picture), with or without the curves of f(x,k) and g(x,k).
+void picture(benchmark::State& state, bool withCurves) {
+    setUpFrame();
+    CurveSlot[1].formula = NormaliseFormula("kx^2");
+    CurveSlot[2].formula = NormaliseFormula("sin(x+k)");
+    const GraphOptions options;
+    QImage back(GraphWidth, GraphHeight, QImage::Format_RGB32);
+    QImage window(GraphWidth, GraphHeight, QImage::Format_RGB32);
+    Canvas backCanvas(back), windowCanvas(window);
+    for (auto _ : state) {
+        clearGraph(backCanvas);
+        drawAxes(backCanvas, PlotFrame, options.thickness);
+        drawGrid(backCanvas, PlotFrame, options.thickness);
+        drawLabels(backCanvas, PlotFrame, options);
+        windowCanvas.draw(0, 0, back);
+        if (withCurves) drawAnimationFrame(windowCanvas, PlotFrame, options, 0.5L);
+    }
+}
+
+void StaticPicture(benchmark::State& state) { picture(state, false); }
+void AnimationFrame(benchmark::State& state) { picture(state, true); }
+
+class SummaryReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs)
+            if (!run.error_occurred) milliseconds[run.benchmark_name()] = run.GetAdjustedRealTime();
+    }
+    std::map<std::string, double> milliseconds;
+};
+
+void printRatio(const std::map<std::string, double>& ms, const std::string& name, const std::string& base,
+                const char* label) {
+    const auto a = ms.find(name), b = ms.find(base);
+    if (a == ms.end() || b == ms.end()) return;
+    std::printf("%-28s %10.2f ms %10.2f ms %8.2f\n", label, a->second, b->second, a->second / b->second);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QGuiApplication application(argc, argv);
+    benchmark::RegisterBenchmark("Equation", Equation)->DenseRange(0, 1)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("EquationSweep", EquationSweep)->DenseRange(0, 1)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("StaticPicture", StaticPicture)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("AnimationFrame", AnimationFrame)->Unit(benchmark::kMillisecond);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    SummaryReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    const auto& ms = reporter.milliseconds;
+    std::printf("\n%-28s %13s %13s %8s\n", "", "time", "baseline", "ratio");
+    printRatio(ms, "Equation/0", "EquationSweep/0", "x^2+y^2=4 / one sweep");
+    printRatio(ms, "Equation/1", "EquationSweep/1", "sin(x)=cos(y) / one sweep");
+    printRatio(ms, "AnimationFrame", "StaticPicture", "animation frame / static");
+    return 0;
+}

@@ -1,0 +1,216 @@
+// The windows of the other plane curves inside the whole program: reached from
+// the menus, used as in a lesson, and their pictures saved for the 1280 layout.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QScrollBar>
+#include <QTimer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "app/tformparent.h"
+#include "constructions/tsupprimer.h"
+#include "curves/tanimzone.h"
+#include "curves/tcartzone.h"
+#include "curves/tsuitezone.h"
+#include "model/construction_tables.h"
+#include "model/plot_state.h"
+#include "plane/tfonczone.h"
+#include "plane/tgrafzone.h"
+#include "plane/tkval.h"
+#include "plane/toptionzone.h"
+#include "platform/colour_edit.h"
+#include "tests/support/program_fixture.h"
+#include "tests/support/screenshots.h"
+
+namespace {
+
+void typeText(QWidget& edit, const QString& text) {
+    for (const QChar ch : text)
+        QTest::sendKeyEvent(QTest::Click, &edit, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+}
+
+void typeAndEnter(ColourEdit& edit, const char* text) {
+    edit.clear();
+    typeText(edit, QString::fromUtf8(text));
+    QTest::keyClick(&edit, Qt::Key_Return);
+}
+
+// Near the left edge: a radio button only reacts on its box and caption.
+void clickRadio(QRadioButton* button) {
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+}
+
+// Whether the picture holds that colour within `reach` pixels of the point.
+bool colourNear(TColor colour, long double x, long double y, int reach) {
+    const int column = PlotFrame.column(x), row = PlotFrame.row(y);
+    for (int dy = -reach; dy <= reach; ++dy)
+        for (int dx = -reach; dx <= reach; ++dx)
+            if (fromQColor(grafzone->WindowPicture.pixelColor(column + dx, row + dy)) == colour) return true;
+    return false;
+}
+
+bool redAt(long double x, long double y) {
+    return grafzone->WindowPicture.pixelColor(PlotFrame.column(x), PlotFrame.row(y)) == QColor(Qt::red);
+}
+
+class CurveWindows : public testing::Test {
+protected:
+    void SetUp() override {
+        main = program.startFunctionOfX(1280, 1024);
+        ASSERT_NE(main, nullptr);
+    }
+    void saveScreen(const char* name) {
+        const QImage picture = main->grab().toImage();
+        EXPECT_TRUE(picture.save(screenshotPath(name)));
+    }
+    ProgramFixture program;
+    TFormparent* main = nullptr;
+};
+
+TEST_F(CurveWindows, TheStaircaseOfARecurrentSequenceLastsUntilItIsDeleted) {
+    typeAndEnter(*foncZone->Editf, "0.5x+1");
+    main->menuItem("Construireunesuite1")->trigger();
+    ASSERT_TRUE(suitezone->isVisible());
+    EXPECT_FALSE(suitezone->uo->isVisible());
+
+    clickRadio(suitezone->RadioButton7);
+    ASSERT_TRUE(suitezone->uo->isVisible());
+    typeAndEnter(*suitezone->uo, "0");
+    QTest::mouseClick(suitezone->BitBtn1, Qt::LeftButton);
+    EXPECT_EQ(SequenceState, 2);
+    EXPECT_EQ(suitezone->uo->fontColour(), clBlack);
+    EXPECT_TRUE(redAt(0, 0.5));
+    EXPECT_TRUE(redAt(1.5, 0.75));
+    saveScreen("suite_escalier_1280.png");
+
+    grafzone->repaintGraph();
+    EXPECT_TRUE(redAt(1.5, 0.75)) << "construit draws the sequence again";
+
+    typeAndEnter(*suitezone->terme, "-2");
+    QTest::mouseClick(suitezone->BitBtn1, Qt::LeftButton);
+    EXPECT_EQ(suitezone->terme->fontColour(), clRed);
+    EXPECT_FALSE(redAt(1.5, 0.75));
+    EXPECT_TRUE(redAt(3, 3)) << "the line y = x stays";
+
+    typeAndEnter(*suitezone->terme, "4");
+    clickRadio(suitezone->RadioButton6);
+    EXPECT_EQ(SequenceState, 1);
+    EXPECT_TRUE(redAt(0.5, 1.5)) << "U1 = 1.5 joined to the y axis";
+    EXPECT_FALSE(redAt(3, 3)) << "the staircase was erased";
+
+    main->menuItem("Dtruire1")->trigger();
+    QTest::mouseClick(supprimer->bsuite, Qt::LeftButton);
+    EXPECT_EQ(SequenceState, 0);
+    EXPECT_FALSE(redAt(0.5, 1.5));
+}
+
+struct RangeCase {
+    const char* name;
+    const char* first;
+    const char* last;
+    const char* step;
+    const char* stepShown;   // the step field after the run
+    const char* lastLabel;   // the window "k" after the run
+};
+
+class AnimationRange : public CurveWindows, public testing::WithParamInterface<RangeCase> {};
+
+TEST_P(AnimationRange, RunsFromTheFirstToTheLastValueOfK) {
+    const RangeCase& c = GetParam();
+    main->menuItem("Animation1")->trigger();
+    typeAndEnter(*animzone->Editf, "kx²");
+    for (const auto& [edit, text] : {std::pair{animzone->editymin, c.first}, std::pair{animzone->editymax, c.last},
+                                     std::pair{animzone->Editpas, c.step}})
+        edit->setText(text);
+    QTest::mouseClick(animzone->Go, Qt::LeftButton);
+    EXPECT_EQ(animzone->Editpas->text(), c.stepShown);
+    EXPECT_EQ(kval->valk->text(), c.lastLabel);
+    EXPECT_EQ(animzone->Go->text(), "");
+    bool blue = false;
+    for (int y = 0; y < grafzone->WindowPicture.height() && !blue; ++y)
+        for (int x = 0; x < grafzone->WindowPicture.width() && !blue; ++x)
+            blue = fromQColor(grafzone->WindowPicture.pixelColor(x, y)) == clBlue;
+    EXPECT_FALSE(blue) << "the last frame gives way to the static picture";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ranges, AnimationRange,
+    testing::Values(RangeCase{"QuarterSteps", "-2", "2", "0.5", "0.5", "k=2.5"},
+                    RangeCase{"DownwardsTheStepGetsItsSign", "5", "-5", "0.1", "-0.1", "k=-5.1"},
+                    RangeCase{"AZeroStepIsATenth", "0", "0.25", "0", "0.1", "k=0.3"},
+                    RangeCase{"WrongFieldsGetTheirDefaults", "a+", "b+", "c+", "0.1", "k=5.1"}),
+    [](const testing::TestParamInfo<RangeCase>& info) { return info.param.name; });
+
+TEST_F(CurveWindows, AnAnimationFrameShowsTheCurveOfItsK) {
+    main->menuItem("Animation1")->trigger();
+    ASSERT_TRUE(animzone->isVisible());
+    ASSERT_TRUE(kval->isVisible());
+    EXPECT_EQ(main->focusWidget(), animzone->Editf);
+    typeAndEnter(*animzone->Editf, "kx²");
+    EXPECT_EQ(animzone->Editf->fontColour(), clBlue);
+    animzone->editymin->setText("-2");
+    animzone->editymax->setText("2");
+    animzone->Editpas->setText("0.5");
+    // While a frame is on screen, the window "k" already shows the next value.
+    long double frameK = 99;
+    bool curveShown = false;
+    QTimer::singleShot(150, [&] {
+        frameK = kval->valk->text().mid(2).toDouble() - 0.5L;
+        curveShown = colourNear(clBlue, 1.5L, frameK * 2.25L, 2);
+        saveScreen("animation_image_1280.png");
+    });
+    animzone->GoClick();
+    EXPECT_EQ(animzone->Editf->fontColour(), clBlack);
+    EXPECT_EQ(kval->valk->text(), "k=2.5");
+    EXPECT_LE(frameK, 2);
+    EXPECT_TRUE(curveShown) << "k = " << double(frameK);
+}
+
+TEST_F(CurveWindows, EscapeEndsTheAnimationBetweenTwoFrames) {
+    main->menuItem("Animation1")->trigger();
+    typeAndEnter(*animzone->Editg, "x+k");
+    // Where the keyboard is after typing g: in the animation window.
+    QTimer::singleShot(200, [&] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); });
+    animzone->GoClick();
+    EXPECT_LT(kval->valk->text().mid(2).toDouble(), 0) << "stopped long before k=5.1";
+    EXPECT_FALSE(AnimationRunning);
+}
+
+TEST_F(CurveWindows, WithNoFormulaTheButtonOnlyRepaints) {
+    main->menuItem("Animation1")->trigger();
+    animzone->GoClick();
+    EXPECT_EQ(kval->valk->text(), "");
+}
+
+TEST_F(CurveWindows, ACircleFromItsEquation) {
+    main->menuItem("Equationcartsienne1")->trigger();
+    ASSERT_TRUE(CARTZONE->isVisible());
+    EXPECT_EQ(main->focusWidget(), CARTZONE->Editf);
+    optionzone->precis->setValue(3);
+    typeAndEnter(*CARTZONE->Editf, "x²+y²=4");
+    EXPECT_EQ(CARTZONE->Editf->fontColour(), clBlack);
+    EXPECT_EQ(CurveSlot[1].formula, "x^2+y^2-(4)");
+    for (const auto& [x, y] : {std::pair{2.0L, 0.0L}, {-2.0L, 0.0L}, {0.0L, 2.0L}, {0.0L, -2.0L}, {1.4142L, 1.4142L}})
+        EXPECT_TRUE(colourNear(clBlue, x, y, 3)) << double(x) << "," << double(y);
+    EXPECT_FALSE(colourNear(clBlue, 1, 1, 3));
+    saveScreen("equation_cercle_1280.png");
+
+    typeAndEnter(*CARTZONE->Editf, "x²+y²");
+    EXPECT_EQ(CARTZONE->Editf->fontColour(), clRed);
+    typeAndEnter(*CARTZONE->Editf, "x=y=1");
+    EXPECT_EQ(CARTZONE->Editf->fontColour(), clRed);
+    EXPECT_EQ(CurveSlot[1].formula, "x^2+y^2-(4)") << "a wrong equation keeps the curve";
+}
+
+TEST(EquationSides, OnlyTheFirstEqualsSignIsRewritten) {
+    EXPECT_EQ(equationAsDifference("x^2+y^2=4"), "x^2+y^2-(4)");
+    EXPECT_EQ(equationAsDifference("x=y=1"), "x-(y=1)");
+    EXPECT_EQ(equationAsDifference("x+y"), std::nullopt);
+}
+
+}  // namespace
