@@ -53,10 +53,12 @@
 #include "tools/tairezone.h"
 #include "tools/tantecedent.h"
 #include "tools/tcalczone.h"
+#include "tools/tdequation.h"
 #include "tools/tderivzone.h"
 #include "tools/tdrnormale.h"
 #include "tools/textremzone.h"
 #include "tools/timagezone.h"
+#include "tools/tinterdroite.h"
 #include "tools/tintersection.h"
 #include "tools/tintzone.h"
 #include "tools/tlongarc.h"
@@ -65,6 +67,7 @@
 #include "tools/ttanzone.h"
 #include "tools/ttaux.h"
 #include "tools/ttauxpt.h"
+#include "tools/ttransfzone.h"
 #include "tools/tzerozone.h"
 
 static_assert(std::numeric_limits<long double>::digits == 64, "Lumova computes with 80-bit extended reals");
@@ -107,9 +110,11 @@ void createWindows(TFormparent& main) {
     create(dtan, main);
     create(dcartesienne, main);
     create(supprimer, main);
+    create(dequation, main);
     create(extremzone, main);
     create(optionzone, main);
     create(longarc, main);
+    create(transfzone, main);
     create(imagezone, main);
     create(dnormal, main);
     create(drnormale, main);
@@ -128,11 +133,13 @@ void createWindows(TFormparent& main) {
     create(pproj, main);
     create(coord, main);
     create(longseg, main);
+    create(interdroite, main);
     QObject::connect(optionzone, &Toptionzone::introCancelled, intro, &QWidget::hide);
     QObject::connect(grafzone, &Tgrafzone::pointDragged, longseg, &Tlongseg::followPoint);
     QObject::connect(grafzone, &Tgrafzone::pointDragged, tauxpt, [] {
         if (tauxpt->isVisible()) tauxpt->goClick();
     });
+    QObject::connect(grafzone, &Tgrafzone::pointDragged, dequation, [] { dequation->update(); });
 }
 
 void centreIntro(TFormparent& main) {

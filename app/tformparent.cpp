@@ -64,10 +64,12 @@
 #include "tools/tairezone.h"
 #include "tools/tantecedent.h"
 #include "tools/tcalczone.h"
+#include "tools/tdequation.h"
 #include "tools/tderivzone.h"
 #include "tools/tdrnormale.h"
 #include "tools/textremzone.h"
 #include "tools/timagezone.h"
+#include "tools/tinterdroite.h"
 #include "tools/tintersection.h"
 #include "tools/tintzone.h"
 #include "tools/tlongarc.h"
@@ -76,6 +78,7 @@
 #include "tools/ttanzone.h"
 #include "tools/ttaux.h"
 #include "tools/ttauxpt.h"
+#include "tools/ttransfzone.h"
 #include "tools/tzerozone.h"
 
 QPointer<TFormparent> Formparent;
@@ -117,6 +120,7 @@ std::vector<QWidget*> resetHiddenWindows() {
         antecedent,
         airezone,
         changedomaine,
+        dequation,
         derivzone,
         dpoint,
         dreduite,
@@ -143,6 +147,7 @@ std::vector<QWidget*> resetHiddenWindows() {
         tanzone,
         taux,
         tauxpt,
+        transfzone,
         transzone,
         zerozone,
         calczone,
@@ -153,6 +158,7 @@ std::vector<QWidget*> resetHiddenWindows() {
         pproj,
         coord,
         longseg,
+        interdroite,
     };
 }
 
@@ -161,6 +167,7 @@ std::vector<QWidget*> columnDialogs() {
     return {
         antecedent,
         airezone,
+        dequation,
         derivzone,
         coord,
         longseg,
@@ -172,6 +179,7 @@ std::vector<QWidget*> columnDialogs() {
         dnormal,
         extremzone,
         imagezone,
+        interdroite,
         intzone,
         kval,
         longarc,
@@ -188,6 +196,7 @@ std::vector<QWidget*> columnDialogs() {
         tabval,
         taux,
         tauxpt,
+        transfzone,
         transzone,
         zerozone,
         choixf,
