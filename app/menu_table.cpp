@@ -25,10 +25,12 @@
 #include "tools/tairezone.h"
 #include "tools/tantecedent.h"
 #include "tools/tcalczone.h"
+#include "tools/tdequation.h"
 #include "tools/tderivzone.h"
 #include "tools/tdrnormale.h"
 #include "tools/textremzone.h"
 #include "tools/timagezone.h"
+#include "tools/tinterdroite.h"
 #include "tools/tintersection.h"
 #include "tools/tintzone.h"
 #include "tools/tlongarc.h"
@@ -37,6 +39,7 @@
 #include "tools/ttanzone.h"
 #include "tools/ttaux.h"
 #include "tools/ttauxpt.h"
+#include "tools/ttransfzone.h"
 #include "tools/tzerozone.h"
 
 namespace {
@@ -106,11 +109,11 @@ const MenuRow MenuRows[] = {
     {"ableaudevaleur1", "Calculs", "Tableau de valeurs", None, nullptr, windowOf<tabval>},
     {"Zros1", "Calculs", "Zéro(s) d'une fonction", None, nullptr, windowOf<zerozone>},
     {"INtersections1", "Calculs", "Intersection(s) de deux courbes", None, nullptr, windowOf<intersection>},
-    {"Intersectiondedeuxdroites1", "Calculs", "Intersection de deux droites", None, nullptr, nullptr, nullptr,
-     Unavailable},
+    {"Intersectiondedeuxdroites1", "Calculs", "Intersection de deux droites", None, nullptr, windowOf<interdroite>},
     {"Dutypefxa1", "Calculs/Inéquation", "Du type f(x)<a", None, nullptr, nullptr, nullptr, Unavailable},
     {"Dutypefxgx1", "Calculs/Inéquation", "Du type f(x)<g(x)", None, nullptr, nullptr, nullptr, Unavailable},
-    {"Equationdunedroite1", "Calculs", "Equation d'une droite", None, nullptr, nullptr, nullptr, Unavailable},
+    {"Equationdunedroite1", "Calculs", "Equation d'une droite", None, nullptr, windowOf<dequation>,
+     controlOf<dequation, &Tdequation::Editnom>},
     {"Longueurdunsegment1", "Calculs", "Longueur d'un segment", None, nullptr, windowOf<longseg>},
 
     {"Entredeuxabscisses1", "Dérivation/Taux d'accroissement", "Entre deux abscisses", None, nullptr,
@@ -151,8 +154,8 @@ const MenuRow MenuRows[] = {
     {"normale1", "Constructions/Droites", "normale", None, nullptr, windowOf<dnormal>},
     {"Polygnes1", "Constructions", "Polygones", None, nullptr, windowOf<lignebrisee>},
     {"Construireunesuite1", "Constructions", "Suites et fonctions", None, nullptr, windowOf<suitezone>},
-    {"ransformationdunefonction1", "Constructions", "Transformée d'une fonction", None, nullptr, nullptr, nullptr,
-     Unavailable},
+    {"ransformationdunefonction1", "Constructions", "Transformée d'une fonction", None, nullptr,
+     windowOf<transfzone>},
     {"Dtruire1", "Constructions", "Supprimer", None, nullptr, windowOf<supprimer>},
 
     {"PLac1", "Courbe paramétrée/Constructions", "Point fixe", None, nullptr,

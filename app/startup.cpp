@@ -59,10 +59,12 @@
 #include "tools/tairezone.h"
 #include "tools/tantecedent.h"
 #include "tools/tcalczone.h"
+#include "tools/tdequation.h"
 #include "tools/tderivzone.h"
 #include "tools/tdrnormale.h"
 #include "tools/textremzone.h"
 #include "tools/timagezone.h"
+#include "tools/tinterdroite.h"
 #include "tools/tintersection.h"
 #include "tools/tintzone.h"
 #include "tools/tlongarc.h"
@@ -71,6 +73,7 @@
 #include "tools/ttanzone.h"
 #include "tools/ttaux.h"
 #include "tools/ttauxpt.h"
+#include "tools/ttransfzone.h"
 #include "tools/tzerozone.h"
 
 static_assert(std::numeric_limits<long double>::digits == 64, "Lumova computes with 80-bit extended reals");
@@ -131,9 +134,11 @@ void createWindows(TFormparent& main) {
     create(supprimer, main);
     create(suitezone, main);
     QObject::connect(grafzone, &Tgrafzone::sequenceRequested, suitezone, &Tsuitezone::redraw);
+    create(dequation, main);
     create(extremzone, main);
     create(optionzone, main);
     create(longarc, main);
+    create(transfzone, main);
     create(imagezone, main);
     create(dnormal, main);
     create(drnormale, main);
@@ -153,6 +158,7 @@ void createWindows(TFormparent& main) {
     create(pproj, main);
     create(coord, main);
     create(longseg, main);
+    create(interdroite, main);
     create(grafgl, main);
     QObject::connect(optionzone, &Toptionzone::introCancelled, intro, &QWidget::hide);
     QObject::connect(grafzone, &Tgrafzone::pointDragged, longseg, &Tlongseg::followPoint);
@@ -160,6 +166,7 @@ void createWindows(TFormparent& main) {
         if (tauxpt->isVisible()) tauxpt->goClick();
     });
     connectSpaceView();
+    QObject::connect(grafzone, &Tgrafzone::pointDragged, dequation, [] { dequation->update(); });
 }
 
 void centreInArea(TFormparent& main, QWidget* window) {

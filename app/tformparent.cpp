@@ -70,10 +70,12 @@
 #include "tools/tairezone.h"
 #include "tools/tantecedent.h"
 #include "tools/tcalczone.h"
+#include "tools/tdequation.h"
 #include "tools/tderivzone.h"
 #include "tools/tdrnormale.h"
 #include "tools/textremzone.h"
 #include "tools/timagezone.h"
+#include "tools/tinterdroite.h"
 #include "tools/tintersection.h"
 #include "tools/tintzone.h"
 #include "tools/tlongarc.h"
@@ -82,6 +84,7 @@
 #include "tools/ttanzone.h"
 #include "tools/ttaux.h"
 #include "tools/ttauxpt.h"
+#include "tools/ttransfzone.h"
 #include "tools/tzerozone.h"
 
 QPointer<TFormparent> Formparent;
@@ -125,6 +128,7 @@ std::vector<QWidget*> resetHiddenWindows() {
         airezone,
         CARTZONE,
         changedomaine,
+        dequation,
         derivzone,
         dpoint,
         dreduite,
@@ -152,6 +156,7 @@ std::vector<QWidget*> resetHiddenWindows() {
         tanzone,
         taux,
         tauxpt,
+        transfzone,
         transzone,
         zerozone,
         calczone,
@@ -162,6 +167,7 @@ std::vector<QWidget*> resetHiddenWindows() {
         pproj,
         coord,
         longseg,
+        interdroite,
     };
 }
 
@@ -170,6 +176,7 @@ std::vector<QWidget*> columnDialogs() {
     return {
         antecedent,
         airezone,
+        dequation,
         derivzone,
         coord,
         longseg,
@@ -181,6 +188,7 @@ std::vector<QWidget*> columnDialogs() {
         dnormal,
         extremzone,
         imagezone,
+        interdroite,
         intzone,
         kval,
         longarc,
@@ -198,6 +206,7 @@ std::vector<QWidget*> columnDialogs() {
         tabval,
         taux,
         tauxpt,
+        transfzone,
         transzone,
         zerozone,
         choixf,
