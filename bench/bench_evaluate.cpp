@@ -1,16 +1,16 @@
 // Cost of one Evaluate of a compiled formula against the same formula written
 // as native long double code, measured in the same run, and cost of compiling
-// ordinary and adversarial texts. Prints the ratios at the end.
+// ordinary and adversarial texts. Prints the ratios of the medians at the end.
 
+#include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstdio>
-#include <map>
 #include <string>
 #include <vector>
 
 #include <benchmark/benchmark.h>
 
+#include "bench/bench_summary.h"
 #include "expression/parsor.h"
 
 namespace {
@@ -145,33 +145,17 @@ void Compile(benchmark::State& state, const std::string& text) {
     }
 }
 
-// Collects the time per iteration of every run for the summary.
-class SummaryReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            if (!run.error_occurred) nanoseconds[run.benchmark_name()] = run.GetAdjustedCPUTime();
-    }
-    std::map<std::string, double> nanoseconds;
-};
-
-void PrintSummary(const std::map<std::string, double>& ns) {
-    std::printf("\n%-18s %12s %12s %8s\n", "formula", "Evaluate ns", "native ns", "ratio");
-    for (const BenchFormula& f : Formulas) {
-        const auto evaluated = ns.find(std::string("Evaluate/") + f.name);
-        const auto native = ns.find(std::string("Native/") + f.name);
-        if (evaluated == ns.end() || native == ns.end()) continue;
-        const double e = evaluated->second / SweepPoints;
-        const double n = native->second / SweepPoints;
-        std::printf("%-18s %12.2f %12.2f %8.2f\n", f.name, e, n, e / n);
-    }
-    if (const auto floor = ns.find("CallFloor"); floor != ns.end())
-        std::printf("%-18s %12.2f\n", "call floor", floor->second / SweepPoints);
-    std::printf("\n%-22s %12s\n", "compiled text", "compile us");
-    for (const auto& [name, time] : ns)
-        if (name.rfind("Compile/", 0) == 0)
-            std::printf("%-22s %12.1f\n", name.c_str() + 8, time / 1000);
+// The three adversarial texts that took longest, against an ordinary formula.
+void PrintSlowestCompiles(const MedianTimes& times) {
+    std::vector<std::pair<double, std::string>> slowest;
+    for (const auto& [name, text] : AdversarialTexts)
+        if (const auto time = times.find("Compile/" + name); time != times.end())
+            slowest.emplace_back(time->second.nanoseconds, name);
+    std::sort(slowest.rbegin(), slowest.rend());
+    if (slowest.size() > 3) slowest.resize(3);
+    for (const auto& [time, name] : slowest)
+        PrintRatio(times, "compile " + name + " / polynomial_trig", "Compile/" + name,
+                   "Compile/polynomial_trig");
 }
 
 }  // namespace
@@ -196,11 +180,12 @@ int main(int argc, char** argv) {
                                      [text = text](benchmark::State& s) { Compile(s, text); })
             ->Unit(benchmark::kNanosecond);
 
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    SummaryReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    PrintSummary(reporter.nanoseconds);
+    MedianTimes times;
+    if (!RunBenchmarks(argc, argv, times)) return 1;
+    PrintRatioHeader();
+    for (const BenchFormula& f : Formulas)
+        PrintRatio(times, std::string("evaluate ") + f.name + " / native",
+                   std::string("Evaluate/") + f.name, std::string("Native/") + f.name);
+    PrintSlowestCompiles(times);
     return 0;
 }
