@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cfloat>
 #include <cmath>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -39,16 +41,17 @@ struct BenchFormula {
     const char* name;
     const char* text;
     void (*native)(benchmark::State&);
+    long double (*value)(long double, long double);
 };
 
 const std::array<BenchFormula, 6> Formulas{{
-    {"square", "x^2-2", &EvaluateNative<Square>},
-    {"sine_exp", "sin(x)*exp(-x/5)", &EvaluateNative<SineExp>},
-    {"root_log", "sqrt(abs(x))+ln(x^2+1)", &EvaluateNative<RootLog>},
-    {"rational", "(x+1)*(x-1)/(x^2+1)", &EvaluateNative<Rational>},
+    {"square", "x^2-2", &EvaluateNative<Square>, Square},
+    {"sine_exp", "sin(x)*exp(-x/5)", &EvaluateNative<SineExp>, SineExp},
+    {"root_log", "sqrt(abs(x))+ln(x^2+1)", &EvaluateNative<RootLog>, RootLog},
+    {"rational", "(x+1)*(x-1)/(x^2+1)", &EvaluateNative<Rational>, Rational},
     {"polynomial_trig", "3*x^4-2*x^3+x^2-5*x+7+cos(2*x)*sin(3*x)",
-     &EvaluateNative<PolynomialTrig>},
-    {"circle", "x^2+y^2-4", &EvaluateNative<Circle>},
+     &EvaluateNative<PolynomialTrig>, PolynomialTrig},
+    {"circle", "x^2+y^2-4", &EvaluateNative<Circle>, Circle},
 }};
 
 std::string Repeat(const std::string& piece, int count) {
@@ -145,6 +148,23 @@ void Compile(benchmark::State& state, const std::string& text) {
     }
 }
 
+// Speed must not cost accuracy: the compiled formulas against the native code
+// over the sweep, as the largest difference relative to the native value.
+void PrintLargestDifferences() {
+    std::printf("\n%-18s %s\n", "formula", "largest relative difference from native");
+    for (const BenchFormula& f : Formulas) {
+        TExpress compiled;
+        compiled.setExpression(f.text);
+        long double largest = 0;
+        for (const long double x : Sweep) {
+            const long double native = f.value(x, FixedY);
+            const long double difference = std::fabs(compiled.Evaluate(x, FixedY, 0) - native);
+            largest = std::max(largest, difference / std::max(std::fabs(native), LDBL_MIN));
+        }
+        std::printf("%-18s %.2Lg\n", f.name, largest);
+    }
+}
+
 // The three adversarial texts that took longest, against an ordinary formula.
 void PrintSlowestCompiles(const MedianTimes& times) {
     std::vector<std::pair<double, std::string>> slowest;
@@ -182,6 +202,7 @@ int main(int argc, char** argv) {
 
     MedianTimes times;
     if (!RunBenchmarks(argc, argv, times)) return 1;
+    PrintLargestDifferences();
     PrintRatioHeader();
     for (const BenchFormula& f : Formulas)
         PrintRatio(times, std::string("evaluate ") + f.name + " / native",
