@@ -11,15 +11,32 @@
 #include <cfenv>
 #include <clocale>
 #include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <type_traits>
+#include <vector>
 
 #include "app/taboutbox.h"
 #include "app/tformparent.h"
 #include "app/tintro.h"
+#include "constructions/tdcartesienne.h"
+#include "constructions/tdnormal.h"
+#include "constructions/tdpoint.h"
+#include "constructions/tdreduite.h"
+#include "constructions/tdtan.h"
+#include "constructions/tlignebrisee.h"
+#include "constructions/tpcourbe.h"
+#include "constructions/tpfixe.h"
+#include "constructions/tplibre.h"
+#include "constructions/tpoly.h"
+#include "constructions/tpproj.h"
+#include "constructions/tptmilieu.h"
+#include "constructions/trotzone.h"
+#include "constructions/tspoint.h"
 #include "constructions/tsupprimer.h"
-#include "plane/forms.h"
-#include "plane/plot_state.h"
+#include "constructions/tsymzone.h"
+#include "constructions/ttranszone.h"
+#include "model/plot_state.h"
 #include "plane/tchangedomaine.h"
 #include "plane/tchoixf.h"
 #include "plane/tcoord.h"
@@ -35,48 +52,75 @@
 #include "platform/sound.h"
 #include "tools/tantecedent.h"
 #include "tools/tcalczone.h"
+#include "tools/tderivzone.h"
+#include "tools/tdrnormale.h"
+#include "tools/textremzone.h"
 #include "tools/timagezone.h"
 #include "tools/tintersection.h"
 #include "tools/ttabval.h"
+#include "tools/ttanzone.h"
+#include "tools/ttaux.h"
+#include "tools/ttauxpt.h"
 #include "tools/tzerozone.h"
 
 static_assert(std::numeric_limits<long double>::digits == 64, "Lumova computes with 80-bit extended reals");
 
 namespace {
 
-// Creates one window inside the main window's MDI area, hidden, and records it
-// under its registry pointer and its class name.
+// Creates one window inside the main window's MDI area, hidden, and makes it
+// the program's window of its class.
 template <class Window>
-Window* create(Window*& registryPointer, const char* className, TFormparent& main) {
+void create(QPointer<Window>& pointer, TFormparent& main) {
     auto* window = new Window;
     if constexpr (std::is_base_of_v<QMdiSubWindow, Window>) main.mdiArea->addSubWindow(window);
     window->hide();
-    registryPointer = window;
-    registerForm(className, window);
-    return window;
+    pointer = window;
 }
 
 // In this order: a window may rely on the windows created before it.
 void createWindows(TFormparent& main) {
-    create(grafzone, "Tgrafzone", main);
+    create(grafzone, main);
     QObject::connect(grafzone, &Tgrafzone::closed, &main, [&main] { main.Repre1->menuAction()->setVisible(false); });
-    create(reperezone, "Treperezone", main);
-    create(foncZone, "TfoncZone", main);
-    create(tabval, "Ttabval", main);
-    create(zerozone, "Tzerozone", main);
-    create(intersection, "Tintersection", main);
-    create(antecedent, "Tantecedent", main);
-    create(choixf, "Tchoixf", main);
-    create(calczone, "Tcalczone", main);
-    create(supprimer, "Tsupprimer", main);
-    create(optionzone, "Toptionzone", main);
-    create(imagezone, "Timagezone", main);
-    create(kval, "Tkval", main);
-    create(changedomaine, "Tchangedomaine", main);
-    create(intro, "Tintro", main);
-    create(AboutBox, "TAboutBox", main);
-    create(formemo, "Tformemo", main);
-    create(coord, "Tcoord", main);
+    create(reperezone, main);
+    create(foncZone, main);
+    create(tabval, main);
+    create(derivzone, main);
+    create(zerozone, main);
+    create(intersection, main);
+    create(antecedent, main);
+    create(choixf, main);
+    create(taux, main);
+    create(calczone, main);
+    create(tanzone, main);
+    create(plibre, main);
+    create(pcourbe, main);
+    create(pfixe, main);
+    create(spoint, main);
+    create(dpoint, main);
+    create(dreduite, main);
+    create(dtan, main);
+    create(dcartesienne, main);
+    create(supprimer, main);
+    create(extremzone, main);
+    create(optionzone, main);
+    create(imagezone, main);
+    create(dnormal, main);
+    create(drnormale, main);
+    create(transzone, main);
+    create(symzone, main);
+    create(rotzone, main);
+    create(kval, main);
+    create(tauxpt, main);
+    create(changedomaine, main);
+    create(intro, main);
+    create(AboutBox, main);
+    create(formemo, main);
+    create(poly, main);
+    create(lignebrisee, main);
+    create(Ptmilieu, main);
+    create(pproj, main);
+    create(coord, main);
+    QObject::connect(optionzone, &Toptionzone::introCancelled, intro, &QWidget::hide);
 }
 
 void centreIntro(TFormparent& main) {
@@ -90,6 +134,53 @@ void startIntro(TFormparent& main) {
     intro->show();
     intro->Timer1->start();
     playSound(QDir(soundFolder(QString::fromStdString(AppFolder))).filePath("intro2.wav"));
+}
+
+constexpr int NoDisplayStatus = 2;
+constexpr int StartFailureStatus = 1;
+
+void reportNoDisplay() {
+    std::fprintf(stderr,
+                 "Lumova a besoin d'un écran graphique, mais aucun n'est disponible "
+                 "(ni DISPLAY ni WAYLAND_DISPLAY ne désigne un écran joignable).\n"
+                 "Sur une machine sans écran, lancez-le par exemple avec : "
+                 "xvfb-run -a scripts/run.sh\n");
+}
+
+bool displayNamed() {
+    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY")
+           || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+// While the toolkit connects to the display, a failure is fatal to it and would
+// abort with its own English reasons: the program ends as it does without a
+// display instead. The toolkit's other messages are held until it has connected.
+struct HeldMessage {
+    QtMsgType type;
+    QString text;
+};
+std::vector<HeldMessage> heldMessages;
+
+void whileConnectingToTheDisplay(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type != QtFatalMsg) {
+        heldMessages.push_back({type, text});
+        return;
+    }
+    reportNoDisplay();
+    std::fflush(stderr);
+    std::_Exit(NoDisplayStatus);
+}
+
+void releaseHeldMessages(QtMessageHandler handler) {
+    qInstallMessageHandler(handler);
+    for (const HeldMessage& message : heldMessages) handler(message.type, QMessageLogContext(), message.text);
+    heldMessages.clear();
+}
+
+// Only a platform that draws for no one may not show a box: its box would wait forever.
+bool windowsCanBeSeen() {
+    const QString platform = QGuiApplication::platformName();
+    return platform != "offscreen" && platform != "minimal";
 }
 
 }  // namespace
@@ -126,20 +217,30 @@ ProgramStart startProgram(const QString& executableFolder) {
 
     auto* main = new TFormparent;
     Formparent = main;
-    registerForm("TFormparent", main);
     createWindows(*main);
     startIntro(*main);
     start.mainWindow = main;
     return start;
 }
 
+void reportStartFailure(const QString& error) {
+    std::fprintf(stderr, "%s\n", error.toLocal8Bit().constData());
+    if (windowsCanBeSeen()) showMessage(error);
+}
+
 int runLumova(int argc, char** argv) {
+    if (!displayNamed()) {
+        reportNoDisplay();
+        return NoDisplayStatus;
+    }
     if (!defaultFloatingPointEnvironment()) {
         std::fprintf(stderr, "Lumova : l'unité de calcul flottant n'est pas dans son état par défaut "
                              "(exceptions masquées, arrondi au plus proche) ; les calculs seraient faux.\n");
-        return 1;
+        return StartFailureStatus;
     }
+    const QtMessageHandler previousHandler = qInstallMessageHandler(whileConnectingToTheDisplay);
     QApplication application(argc, argv);
+    releaseHeldMessages(previousHandler);
     QApplication::setApplicationName("Lumova");
     // Numbers are written and read with a decimal point whatever the user's language.
     std::setlocale(LC_NUMERIC, "C");
@@ -147,14 +248,13 @@ int runLumova(int argc, char** argv) {
 
     const ProgramStart start = startProgram(QApplication::applicationDirPath());
     if (!start.mainWindow) {
-        std::fprintf(stderr, "%s\n", start.error.toLocal8Bit().constData());
-        return 1;
+        reportStartFailure(start.error);
+        return StartFailureStatus;
     }
     start.mainWindow->showMaximized();
     // The frame has its screen size only now.
     if (intro && intro->isVisible()) centreIntro(*start.mainWindow);
     const int status = application.exec();
     delete start.mainWindow;
-    clearForms();
     return status;
 }

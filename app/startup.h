@@ -18,5 +18,10 @@ ProgramStart startProgram(const QString& executableFolder);
 // every exception masked, 64-bit mantissa, rounding to nearest.
 bool defaultFloatingPointEnvironment();
 
-// The program's main(): start-up, then the message loop.
+// Why the program cannot start, on stderr and, where windows can be seen, in a
+// message box: someone who starts it from a desktop menu never reads stderr.
+void reportStartFailure(const QString& error);
+
+// The program's main(): start-up, then the message loop. Exits with 2 when no
+// display can be reached, 1 when the program cannot start.
 int runLumova(int argc, char** argv);

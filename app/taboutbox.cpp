@@ -4,6 +4,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+QPointer<TAboutBox> AboutBox;
+
 TAboutBox::TAboutBox(QWidget* parent) : ToolWindow("A propos", parent) {
     auto* layout = new QVBoxLayout(body());
     auto* name = new QLabel("<h2>Lumova</h2>");
@@ -20,5 +22,4 @@ TAboutBox::TAboutBox(QWidget* parent) : ToolWindow("A propos", parent) {
     layout->addWidget(text);
     layout->addWidget(OKButton, 0, Qt::AlignCenter);
     connect(OKButton, &QPushButton::clicked, this, &TAboutBox::hide);
-    fitToContents();
 }

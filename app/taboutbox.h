@@ -1,6 +1,8 @@
 #pragma once
 // "A propos": the program's name, purpose and version.
 
+#include <QPointer>
+
 #include "platform/tool_window.h"
 
 class QPushButton;
@@ -12,3 +14,6 @@ public:
 
     QPushButton* OKButton;
 };
+
+// The one TAboutBox of the program, created at start-up; null before and after.
+extern QPointer<TAboutBox> AboutBox;

@@ -6,6 +6,8 @@
 
 #include "platform/colour.h"
 
+QPointer<Tintro> intro;
+
 namespace {
 
 constexpr const char* Credits = "Lumova  -  les fonctions en images";

@@ -3,6 +3,7 @@
 // the credits ride a moving cosine wave over a dotted line.
 
 #include <QMdiSubWindow>
+#include <QPointer>
 
 class QTimer;
 
@@ -20,3 +21,6 @@ private:
     friend class IntroSurface;
     double phase_ = 0;
 };
+
+// The one Tintro of the program, created at start-up; null before and after.
+extern QPointer<Tintro> intro;

@@ -13,8 +13,8 @@
 #include "bench/bench_summary.h"
 #include "expression/matutil.h"
 #include "expression/parsor.h"
+#include "model/plot_state.h"
 #include "plane/graph_renderer.h"
-#include "plane/plot_state.h"
 #include "platform/canvas.h"
 
 namespace {

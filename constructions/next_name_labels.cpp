@@ -4,7 +4,7 @@
 #include <QPointer>
 #include <vector>
 
-#include "constructions/construction_tables.h"
+#include "model/construction_tables.h"
 
 namespace {
 

@@ -3,20 +3,17 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "constructions/construction_tables.h"
 #include "constructions/next_name_labels.h"
-#include "plane/forms.h"
-#include "plane/plot_state.h"
+#include "model/construction_tables.h"
+#include "model/plot_state.h"
 #include "plane/tgrafzone.h"
+
+QPointer<Tsupprimer> supprimer;
 
 namespace {
 
 void repaintGraph() {
     if (grafzone) grafzone->repaintGraph();
-}
-
-void decreaseCount(int& count) {
-    if (count > 0) --count;
 }
 
 }  // namespace
@@ -36,7 +33,6 @@ Tsupprimer::Tsupprimer(QWidget* parent) : ToolWindow("Supprimer", parent) {
     SpeedButton5 = addButton("Dernier polygône", &Tsupprimer::SpeedButton5Click);
     bsuite = addButton("Suite", &Tsupprimer::Suite);
     bfonction = addButton("Fonction modifiée", &Tsupprimer::fonction);
-    fitToContents();
 }
 
 void Tsupprimer::b1Click() {
@@ -46,17 +42,17 @@ void Tsupprimer::b1Click() {
 }
 
 void Tsupprimer::SpeedButton2Click() {
-    decreaseCount(SegmentCount);
+    dropNewest(SegmentCount);
     repaintGraph();
 }
 
 void Tsupprimer::droite() {
-    decreaseCount(LineCount);
+    dropNewest(LineCount);
     repaintGraph();
 }
 
 void Tsupprimer::SpeedButton5Click() {
-    decreaseCount(PolygonCount);
+    dropNewest(PolygonCount);
     repaintGraph();
 }
 

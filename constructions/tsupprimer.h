@@ -2,6 +2,8 @@
 // "Supprimer": removes the newest object of each construction table, the
 // sequence shown and the modified function, then repaints the graph.
 
+#include <QPointer>
+
 #include "platform/tool_window.h"
 
 class QPushButton;
@@ -25,3 +27,6 @@ public:
     void Suite();
     void fonction();
 };
+
+// The one Tsupprimer of the program, created at start-up; null before and after.
+extern QPointer<Tsupprimer> supprimer;

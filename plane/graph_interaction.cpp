@@ -4,10 +4,9 @@
 #include <QStatusBar>
 #include <cmath>
 
-#include "constructions/construction_tables.h"
 #include "expression/matutil.h"
-#include "plane/forms.h"
-#include "plane/plot_state.h"
+#include "model/construction_tables.h"
+#include "model/plot_state.h"
 #include "plane/tchoixf.h"
 #include "plane/tcoord.h"
 #include "plane/tgrafzone.h"
@@ -63,16 +62,37 @@ void applyFrame(Tgrafzone& graph) {
     graph.repaintGraph();
 }
 
-// Zoom in by 1.5 around the click, bounds rounded to 3 decimals.
+struct AxisBounds {
+    long double lo, hi;
+};
+
+// Rounding to 3 decimals keeps the zoomed bounds readable, but it moves each of
+// them by up to half a thousandth: an axis spanning less than this keeps its
+// exact bounds, or a few zooms would distort the frame and then empty it.
+constexpr long double NarrowestRoundedSpan = 0.1L;
+
+AxisBounds zoomedInAxis(long double centre, long double half) {
+    const AxisBounds exact{centre - half, centre + half};
+    const AxisBounds rounded{RoundTo(exact.lo, 3), RoundTo(exact.hi, 3)};
+    return exact.hi - exact.lo < NarrowestRoundedSpan ? exact : rounded;
+}
+
+// An empty frame has no scale left to zoom out from, so a zoom that would give one
+// (a frame narrower than the numbers can tell apart) does not apply.
+void applyZoom(Tgrafzone& graph, AxisBounds x, AxisBounds y) {
+    if (!(x.lo < x.hi && y.lo < y.hi)) return;
+    PlotFrame.xmin = x.lo;
+    PlotFrame.xmax = x.hi;
+    PlotFrame.ymin = y.lo;
+    PlotFrame.ymax = y.hi;
+    applyFrame(graph);
+}
+
+// Zoom in by 1.5 around the click.
 void zoomIn(Tgrafzone& graph, int x, int y) {
-    const long double cx = mouseX(x), cy = mouseY(y);
     const long double halfWidth = graph.graphWidth() * PlotFrame.pixelx / 3;
     const long double halfHeight = graph.graphHeight() * PlotFrame.pixely / 3;
-    PlotFrame.xmin = RoundTo(cx - halfWidth, 3);
-    PlotFrame.xmax = RoundTo(cx + halfWidth, 3);
-    PlotFrame.ymax = RoundTo(cy + halfHeight, 3);
-    PlotFrame.ymin = RoundTo(cy - halfHeight, 3);
-    applyFrame(graph);
+    applyZoom(graph, zoomedInAxis(mouseX(x), halfWidth), zoomedInAxis(mouseY(y), halfHeight));
 }
 
 // Zoom out by 1.2 around the click, up to a frame 10000000 wide or 1000000 high.
@@ -83,11 +103,7 @@ void zoomOut(Tgrafzone& graph, int x, int y) {
     const long double cx = mouseX(x), cy = mouseY(y);
     const long double halfWidth = 0.6L * graph.graphWidth() * PlotFrame.pixelx;
     const long double halfHeight = 0.6L * graph.graphHeight() * PlotFrame.pixely;
-    PlotFrame.xmin = cx - halfWidth;
-    PlotFrame.xmax = cx + halfWidth;
-    PlotFrame.ymax = cy + halfHeight;
-    PlotFrame.ymin = cy - halfHeight;
-    applyFrame(graph);
+    applyZoom(graph, {cx - halfWidth, cx + halfWidth}, {cy - halfHeight, cy + halfHeight});
 }
 
 long double pixelDistanceTo(int slot, int x, int y) {
@@ -101,8 +117,9 @@ int pickDraggablePoint(int x, int y) {
     int picked = 0;
     const int count = std::min(PointCount, PointSlots);
     for (int slot = 1; slot <= count; ++slot) {
-        const int kind = PointTable[slot].kind;
-        if ((kind == 1 || kind == 3) && pixelDistanceTo(slot, x, y) < PickRadius) picked = slot;
+        const PointKind kind = PointTable[slot].kind;
+        const bool draggable = kind == PointKind::Free || kind == PointKind::OnCurve;
+        if (draggable && pixelDistanceTo(slot, x, y) < PickRadius) picked = slot;
     }
     return picked;
 }
@@ -180,7 +197,7 @@ void browseCurve(Tgrafzone& graph, int column) {
 
 QString dragStatusText(int slot, long double x, long double y) {
     QString pair = rounded(x, 3) + ";" + rounded(y, 3);
-    if (GraphKind == 4) {
+    if (GraphKind == GraphType::Polar) {
         const long double rho = sqrtl(x * x + y * y);
         const long double theta = y > 0 ? acosl(x / rho) : -acosl(x / rho);
         pair = rounded(rho, 3) + ";" + rounded(theta, 3);
@@ -192,7 +209,7 @@ QString dragStatusText(int slot, long double x, long double y) {
 void moveDraggedPoint(Tgrafzone& graph, int column, int row) {
     TPointRecord& point = PointTable[DraggedPoint];
     const long double x = mouseX(column);
-    if (point.kind == 1) {
+    if (point.kind == PointKind::Free) {
         point.x = x;
         point.y = mouseY(row);
     } else {
@@ -233,21 +250,22 @@ void graphMouseDown(Tgrafzone& graph, MouseButtonKind button, int x, int y) {
     DraggedPoint = 0;
     DragStartX = x;
     DragStartY = y;
-    if (button == MouseButtonKind::Right && PlotMode != 2 && PlotMode != 3)
+    if (button == MouseButtonKind::Right && PlotMode != InteractionMode::Zoom
+        && PlotMode != InteractionMode::Browse)
         graph.popUpMenuAt(x + 8, y + 15);
-    if (button == MouseButtonKind::Left && PlotMode == 0) startDrag(graph, x, y);
-    if (PlotMode == 2 && button == MouseButtonKind::Left) zoomIn(graph, x, y);
-    if (PlotMode == 2 && button == MouseButtonKind::Right) zoomOut(graph, x, y);
+    if (button == MouseButtonKind::Left && PlotMode == InteractionMode::Neutral) startDrag(graph, x, y);
+    if (PlotMode == InteractionMode::Zoom && button == MouseButtonKind::Left) zoomIn(graph, x, y);
+    if (PlotMode == InteractionMode::Zoom && button == MouseButtonKind::Right) zoomOut(graph, x, y);
 }
 
 void graphMouseMove(Tgrafzone& graph, int x, int y) {
     if (y < 0.95 * graph.graphHeight()) graph.grafbar()->show();
     if (Painting) return;
     switch (PlotMode) {
-        case 1:
+        case InteractionMode::Move:
             if (MouseButton == 1) moveFrame(graph, x, y);
             break;
-        case 3: browseCurve(graph, x); break;
+        case InteractionMode::Browse: browseCurve(graph, x); break;
         // Variations (4) and the inequality modes (5..12) come with their windows.
         default: break;
     }
@@ -266,40 +284,34 @@ void graphKeyPress(Tgrafzone& graph, int key) {
     if (key == EscapeKey) enterNeutralMode(graph);
 }
 
-void graphSliderChange(Tgrafzone&) {
-    switch (PlotMode) {
-        // Parametric (13, 14) and polar (15, 16) browsing come with their windows.
-        default: break;
-    }
-}
 
 void enterNeutralMode(Tgrafzone& graph) {
-    PlotMode = 0;
+    PlotMode = InteractionMode::Neutral;
     graph.setStatusText(QString());
     AnimationRunning = false;
     setModeCursor(graph, crDefault);
 }
 
 void enterMoveMode(Tgrafzone& graph) {
-    PlotMode = 1;
+    PlotMode = InteractionMode::Move;
     graph.setStatusText(MoveModeText);
     setModeCursor(graph, crSizeAll);
     showChoiceWindow(false);
     graph.t()->hide();
-    graph.widget()->setFocus();
+    graph.surface()->setFocus();
 }
 
 void enterZoomMode(Tgrafzone& graph) {
-    PlotMode = 2;
+    PlotMode = InteractionMode::Zoom;
     graph.setStatusText(ZoomModeText);
     setModeCursor(graph, MagnifierCursor);
     showChoiceWindow(false);
     graph.t()->hide();
-    graph.widget()->setFocus();
+    graph.surface()->setFocus();
 }
 
 void enterBrowseMode(Tgrafzone& graph) {
-    PlotMode = 3;
+    PlotMode = InteractionMode::Browse;
     graph.setStatusText(BrowseModeText);
     setModeCursor(graph, crSizeWE);
     showChoiceWindow(true);

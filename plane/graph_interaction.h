@@ -1,6 +1,6 @@
 #pragma once
-// What the mouse, the keyboard and the parameter slider do in the graph
-// window, according to PlotMode. The graph window forwards its events here.
+// What the mouse and the keyboard do in the graph window, according to
+// PlotMode. The graph window forwards its events here.
 
 class Tgrafzone;
 
@@ -16,7 +16,6 @@ void graphMouseDown(Tgrafzone& graph, MouseButtonKind button, int x, int y);
 void graphMouseMove(Tgrafzone& graph, int x, int y);
 void graphMouseUp(Tgrafzone& graph);
 void graphKeyPress(Tgrafzone& graph, int key);
-void graphSliderChange(Tgrafzone& graph);
 
 // Mode changes shared by the main menu and the graph window's pop-up menu.
 void enterNeutralMode(Tgrafzone& graph);

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "plane/plot_state.h"
+#include "model/plot_state.h"
 #include "platform/canvas.h"
 
 class TExpress;

@@ -7,10 +7,11 @@
 #include <QVBoxLayout>
 
 #include "expression/matutil.h"
-#include "plane/forms.h"
-#include "plane/plot_state.h"
+#include "model/plot_state.h"
 #include "plane/tgrafzone.h"
 #include "platform/colour_edit.h"
+
+QPointer<Tchangedomaine> changedomaine;
 
 int DomainSlot = 1;
 
@@ -39,7 +40,6 @@ Tchangedomaine::Tchangedomaine(QWidget* parent)
     connect(emin, &QLineEdit::textChanged, this, &Tchangedomaine::eminChange);
     connect(emax, &QLineEdit::textChanged, this, &Tchangedomaine::emaxChange);
     connect(appliquedf, &QCheckBox::toggled, this, &Tchangedomaine::appliquedfClick);
-    fitToContents();
 }
 
 void Tchangedomaine::boundChange() {

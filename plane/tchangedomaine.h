@@ -1,6 +1,8 @@
 #pragma once
 // "Domaine de traçage ...": restricts the drawing of one function to [a, b].
 
+#include <QPointer>
+
 #include "platform/tool_window.h"
 
 class ColourEdit;
@@ -25,3 +27,6 @@ public:
 private:
     void boundChange();
 };
+
+// The one Tchangedomaine of the program, created at start-up; null before and after.
+extern QPointer<Tchangedomaine> changedomaine;

@@ -4,9 +4,10 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "plane/forms.h"
-#include "plane/plot_state.h"
+#include "model/plot_state.h"
 #include "plane/tgrafzone.h"
+
+QPointer<Tchoixf> choixf;
 
 Tchoixf::Tchoixf(QWidget* parent) : ToolWindow("Choix de la fonction", parent) {
     auto* layout = new QVBoxLayout(body());
@@ -23,7 +24,6 @@ Tchoixf::Tchoixf(QWidget* parent) : ToolWindow("Choix de la fonction", parent) {
     RadioButton1->setChecked(true);
     layout->addWidget(group);
     SelectedSlot = 1;
-    fitToContents();
 }
 
 void Tchoixf::RadioButtonClick() {
@@ -46,7 +46,5 @@ void Tchoixf::stopClick() {
     hide();
     if (QWidget* main = window(); main != this) main->activateWindow();
     if (grafzone) grafzone->setStatusText(QString());
-    PlotMode = 0;
-    for (const char* className : {"Tvarzone", "Tineqa"})
-        if (QWidget* window = findForm(className)) window->hide();
+    PlotMode = InteractionMode::Neutral;
 }

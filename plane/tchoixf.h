@@ -1,6 +1,8 @@
 #pragma once
 // "Choix de la fonction": the function the reading tools work on.
 
+#include <QPointer>
+
 #include "platform/tool_window.h"
 
 class QRadioButton;
@@ -21,3 +23,6 @@ protected:
     void showEvent(QShowEvent* event) override;
     void stopClick() override;
 };
+
+// The one Tchoixf of the program, created at start-up; null before and after.
+extern QPointer<Tchoixf> choixf;

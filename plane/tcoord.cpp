@@ -4,9 +4,12 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "constructions/construction_tables.h"
 #include "expression/matutil.h"
+#include "model/construction_tables.h"
+#include "plane/tool_support.h"
 #include "platform/colour_edit.h"
+
+QPointer<Tcoord> coord;
 
 namespace {
 
@@ -34,15 +37,9 @@ Tcoord::Tcoord(QWidget* parent) : ToolWindow("Coordonnées", parent) {
     afcoord->setObjectName("afcoord");
     layout->addWidget(afcoord);
     connect(Editnom, &ColourEdit::enterPressed, this, &Tcoord::EditnomKeyPress);
-    fitToContents();
 }
 
-int Tcoord::namedSlot() const {
-    const int code = LetterCode(Editnom->latin1Text());
-    if (code == 'O') return OriginSlot;
-    if (code >= 'A' && code - 64 <= PointCount) return code - 64;
-    return 0;
-}
+int Tcoord::namedSlot() const { return pointSlotOf(Editnom->latin1Text()); }
 
 void Tcoord::showCoordinates(int slot) {
     afcoord->setText("(" + roundedText(PointTable[slot].x) + ";" + roundedText(PointTable[slot].y) + ")");

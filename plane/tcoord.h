@@ -2,6 +2,8 @@
 // "Coordonnées": the coordinates of the point named in Editnom, kept up to
 // date while that point is dragged.
 
+#include <QPointer>
+
 #include "platform/tool_window.h"
 
 class ColourEdit;
@@ -21,3 +23,6 @@ public:
     // afcoord shows the point of that slot, 2 decimals.
     void showCoordinates(int slot);
 };
+
+// The one Tcoord of the program, created at start-up; null before and after.
+extern QPointer<Tcoord> coord;

@@ -2,19 +2,21 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
 #include <QToolButton>
 
 #include "expression/matutil.h"
-#include "plane/forms.h"
-#include "plane/plot_state.h"
+#include "model/plot_state.h"
 #include "plane/tchangedomaine.h"
 #include "plane/tformemo.h"
 #include "plane/tgrafzone.h"
 #include "platform/colour_edit.h"
 #include "platform/cursors.h"
+
+QPointer<TfoncZone> foncZone;
 
 namespace {
 
@@ -28,6 +30,9 @@ void repaintGraph() {
 
 TfoncZone::TfoncZone(QWidget* parent) : ToolWindow("Fonction de x", parent) {
     auto* layout = new QGridLayout(body());
+    // Under the graph there is room for five rows only, at every screen size.
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setVerticalSpacing(2);
     const char* labels[] = {"f(x)=", "g(x)=", "h(x)=", "i(x)="};
     ColourEdit** edits[] = {&Editf, &Editg, &Edith, &Editi};
     QPushButton** buttons[] = {&BitBtn1, &BitBtn2, &BitBtn3, &BitBtn4};
@@ -55,12 +60,14 @@ TfoncZone::TfoncZone(QWidget* parent) : ToolWindow("Fonction de x", parent) {
     IAeverButton1->setStyleSheet("QToolButton { border-radius: 16px; }");
     IAeverButton1->setCursor(cursorFromNumber(HelpCursor));
     IAeverButton1->setToolTip(QString::fromUtf8("Fonctions supportées"));
-    layout->addWidget(IAeverButton1, 4, 2);
+    auto* helpAndStop = new QHBoxLayout;
+    helpAndStop->addWidget(IAeverButton1);
+    helpAndStop->addWidget(takeStopButton());
+    layout->addLayout(helpAndStop, 4, 2);
     connect(IAeverButton1, &QToolButton::clicked, this, &TfoncZone::IAeverButton1Click);
 
     for (int slot = 1; slot <= 4; ++slot)
         CurveSlot[slot].domain = TDomain{PlotFrame.xmin, PlotFrame.xmax, false};
-    fitToContents();
 }
 
 ColourEdit* TfoncZone::slotEdit(int slot) const {
@@ -116,9 +123,4 @@ void TfoncZone::IAeverButton1Click() {
     formemo->show();
     formemo->raise();
     formemo->setFocus();
-}
-
-void TfoncZone::showEvent(QShowEvent* event) {
-    ToolWindow::showEvent(event);
-    setGeometry(0, 400, 400, 210);
 }

@@ -2,6 +2,8 @@
 // "Fonction de x": the formulas of f, g, h and i. Enter validates; a formula
 // that does not compile empties its slot and turns red.
 
+#include <QPointer>
+
 #include "platform/tool_window.h"
 
 class ColourEdit;
@@ -37,9 +39,9 @@ public:
     void BitBtn4Click() { domainButtonClick(4); }
     void IAeverButton1Click();
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     void domainButtonClick(int slot);
 };
+
+// The one TfoncZone of the program, created at start-up; null before and after.
+extern QPointer<TfoncZone> foncZone;

@@ -3,6 +3,8 @@
 #include <QMdiArea>
 #include <QPlainTextEdit>
 
+QPointer<Tformemo> formemo;
+
 namespace {
 
 const char* const HelpText =

@@ -2,6 +2,7 @@
 // The help memo on what may be typed in a formula.
 
 #include <QMdiSubWindow>
+#include <QPointer>
 
 class QPlainTextEdit;
 
@@ -15,3 +16,6 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
 };
+
+// The one Tformemo of the program, created at start-up; null before and after.
+extern QPointer<Tformemo> formemo;

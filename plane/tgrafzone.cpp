@@ -15,23 +15,27 @@
 #include <QScrollBar>
 #include <QStatusBar>
 
-#include "constructions/construction_painter.h"
-#include "plane/forms.h"
+#include "model/construction_tables.h"
+#include "model/plot_state.h"
+#include "plane/construction_painter.h"
 #include "plane/graph_interaction.h"
-#include "plane/plot_state.h"
 #include "plane/tfonczone.h"
-#include "plane/treperezone.h"
 #include "plane/toptionzone.h"
+#include "plane/treperezone.h"
 #include "platform/colour_edit.h"
 #include "platform/cursors.h"
 #include "platform/messages.h"
-#include "tools/ttabval.h"
+#include "platform/edge_resizer.h"
+
+QPointer<Tgrafzone> grafzone;
 
 namespace {
 
 constexpr int MinimumGraphSize = 200;
 constexpr int CopyMargin = 5;
 constexpr int BusyCursor = 10;
+// How far from its edges the window without caption bar can be resized.
+constexpr int ResizeReach = 3;
 
 MouseButtonKind buttonKind(Qt::MouseButton button) {
     if (button == Qt::LeftButton) return MouseButtonKind::Left;
@@ -98,6 +102,8 @@ Tgrafzone::Tgrafzone(QWidget* parent) : QMdiSubWindow(parent) {
 
     grafbar_ = new QStatusBar(surface_);
     grafbar_->setSizeGripEnabled(false);
+    // An opaque strip: hints are never written over the curves and the grid.
+    grafbar_->setAutoFillBackground(true);
     grafbar_->setMouseTracking(true);
     grafbar_->installEventFilter(this);
     statusLabel_ = new QLabel;
@@ -109,7 +115,6 @@ Tgrafzone::Tgrafzone(QWidget* parent) : QMdiSubWindow(parent) {
     t_->setPageStep(0);
     t_->setCursor(cursorFromNumber(crSizeWE));
     t_->hide();
-    connect(t_, &QScrollBar::valueChanged, this, [this] { graphSliderChange(*this); });
 
     popup_ = new QMenu(this);
     Modenormal1 = popup_->addAction(QString::fromUtf8("Mode neutre (echap)"));
@@ -123,7 +128,10 @@ Tgrafzone::Tgrafzone(QWidget* parent) : QMdiSubWindow(parent) {
     connect(Dplacer1, &QAction::triggered, this, [this] { enterMoveMode(*this); });
     connect(copier1, &QAction::triggered, this, [this] { copier1Click(); });
     setWidget(surface_);
+    resizer_ = new EdgeResizer(this, surface_, ResizeReach);
 }
+
+QWidget* Tgrafzone::surface() const { return surface_; }
 
 int Tgrafzone::graphWidth() const { return surface_->width(); }
 
@@ -137,7 +145,7 @@ void Tgrafzone::setGraphSize(int width, int height) {
 
 GraphOptions Tgrafzone::currentOptions() const {
     GraphOptions options;
-    options.polar = GraphKind == 4;
+    options.polar = GraphKind == GraphType::Polar;
     if (optionzone) {
         options.thickness = optionzone->epaisseur->value();
         options.fontSize = optionzone->taille->value();
@@ -174,7 +182,7 @@ void Tgrafzone::trace() {
     composeBackBuffer(options);
     std::vector<int> invalidSlots;
     switch (GraphKind) {
-        case 1: invalidSlots = drawFunctionCurves(offscreenCanvas_, PlotFrame, options); break;
+        case GraphType::FunctionOfX: invalidSlots = drawFunctionCurves(offscreenCanvas_, PlotFrame, options); break;
         // Animation, parametric, polar and cartesian curves come with their windows.
         default: break;
     }
@@ -197,7 +205,7 @@ void Tgrafzone::construit() {
     windowCanvas_.draw(0, 0, OffscreenBitmap);
     // The space view owns the screen while it is shown; the paint still ends,
     // or the plane graph would never be drawn again once it is hidden.
-    if (const QWidget* space = findForm("Tgrafgl"); space && space->isVisible()) {
+    if (spaceView_ && spaceView_->isVisible()) {
         Painting = false;
         surface_->update();
         return;
@@ -216,9 +224,10 @@ ConstructionStyle Tgrafzone::constructionStyle(const GraphOptions& options) cons
     ConstructionStyle style;
     style.penWidth = options.thickness - 1;
     style.fontSize = options.fontSize;
-    // The translation, symmetry and rotation windows come later; until then
-    // their constructions are drawn without the optional guides.
-    style.showValuePoints = tabval && tabval->construitpoint->isChecked();
+    style.showTranslationVectors = TranslationVectorsShown;
+    style.showSymmetryConstruction = SymmetryConstructionShown;
+    style.showRotationConstruction = RotationConstructionShown;
+    style.showValuePoints = ValuePointsShown;
     return style;
 }
 
@@ -243,6 +252,19 @@ void Tgrafzone::chanegtaille() {
     PlotFrame.deriveFrom(graphWidth(), graphHeight());
     if (QRandomGenerator::global()->bounded(2) == 1) reperezone->xfixeyClick();
     else reperezone->yfixexClick();
+}
+
+void Tgrafzone::showCaption(bool caption) {
+    Qt::WindowFlags flags = Qt::SubWindow | Qt::WindowStaysOnTopHint;
+    flags |= caption ? Qt::WindowFlags(Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+                     : Qt::WindowFlags(Qt::FramelessWindowHint);
+    if (windowFlags() == flags) return;
+    const bool visible = isVisible();
+    const QRect kept = geometry();
+    setWindowFlags(flags);
+    resizer_->setEnabled(!caption);
+    setGeometry(kept);
+    setVisible(visible);
 }
 
 QImage Tgrafzone::clipboardPicture() {

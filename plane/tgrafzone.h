@@ -7,9 +7,10 @@
 
 #include <QImage>
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <QString>
 
-#include "constructions/construction_painter.h"
+#include "plane/construction_painter.h"
 #include "plane/graph_renderer.h"
 #include "platform/canvas.h"
 
@@ -19,6 +20,7 @@ class QMenu;
 class QScrollBar;
 class QStatusBar;
 class GraphSurface;
+class EdgeResizer;
 
 class Tgrafzone : public QMdiSubWindow {
     Q_OBJECT
@@ -32,6 +34,8 @@ public:
     Canvas& offscreenCanvas() { return offscreenCanvas_; }
     Canvas& windowCanvas() { return windowCanvas_; }
 
+    // The drawing area, which takes the mouse and the keyboard.
+    QWidget* surface() const;
     // Width and height of the drawing area (the whole window; the status bar
     // lies over its bottom).
     int graphWidth() const;
@@ -49,9 +53,16 @@ public:
     // Copies the back buffer to the window picture and draws the constructions.
     void construit();
     void chanegtaille();
+    // The plane kinds show the graph without a caption bar, resized by its
+    // edges; the space view and the section display give the caption back.
+    void showCaption(bool caption);
     void copier1Click();
     // The picture copy1Click puts on the clipboard.
     QImage clipboardPicture();
+
+    // The window of the space view, which owns the screen while it is shown.
+    void setSpaceView(QWidget* view) { spaceView_ = view; }
+    QWidget* spaceView() const { return spaceView_; }
 
     // The drawing options as the options, frame and function windows set them.
     GraphOptions currentOptions() const;
@@ -87,10 +98,15 @@ private:
     void layOutBars();
 
     GraphSurface* surface_ = nullptr;
+    EdgeResizer* resizer_ = nullptr;
     QStatusBar* grafbar_ = nullptr;
     QLabel* statusLabel_ = nullptr;
     QScrollBar* t_ = nullptr;
     QMenu* popup_ = nullptr;
+    QPointer<QWidget> spaceView_;
     Canvas offscreenCanvas_{OffscreenBitmap};
     Canvas windowCanvas_{WindowPicture};
 };
+
+// The one Tgrafzone of the program, created at start-up; null before and after.
+extern QPointer<Tgrafzone> grafzone;

@@ -1,6 +1,8 @@
 #pragma once
 // "k": the value of the animation parameter.
 
+#include <QPointer>
+
 #include "platform/tool_window.h"
 
 class QLabel;
@@ -12,3 +14,6 @@ public:
 
     QLabel* valk;
 };
+
+// The one Tkval of the program, created at start-up; null before and after.
+extern QPointer<Tkval> kval;

@@ -5,13 +5,14 @@
 #include <QLabel>
 #include <QScrollBar>
 
-#include "plane/forms.h"
-#include "plane/plot_state.h"
+#include "model/plot_state.h"
 #include "plane/tgrafzone.h"
 #include "platform/app_folder.h"
 #include "platform/cursors.h"
 #include "platform/settings.h"
 #include "platform/sound.h"
+
+QPointer<Toptionzone> optionzone;
 
 namespace {
 
@@ -25,10 +26,6 @@ QScrollBar* optionBar(int minimum, int maximum, int single, int page) {
     bar->setCursor(cursorFromNumber(ToolCursor));
     bar->setMinimumWidth(150);
     return bar;
-}
-
-void hideForm(const char* className) {
-    if (QWidget* window = findForm(className)) window->hide();
 }
 
 }  // namespace
@@ -58,7 +55,6 @@ Toptionzone::Toptionzone(QWidget* parent)
 
     readSettings();
     loading_ = false;
-    fitToContents();
 }
 
 void Toptionzone::readSettings() {
@@ -87,8 +83,7 @@ void Toptionzone::Change(QObject* sender) {
     if (IntroRunning && sender == intro3d1) {
         const QString sound = intro3d1->isChecked() ? "fin2.wav" : "fin1.wav";
         playSound(soundFolder(QString::fromStdString(AppFolder)) + "/" + sound);
-        hideForm("Tgrafgl");
-        hideForm("Tintro");
+        emit introCancelled();
     }
     writeSettings();
     if (grafzone && grafzone->isVisible()) grafzone->repaintGraph();

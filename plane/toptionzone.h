@@ -2,6 +2,8 @@
 // "Les réglages": precision, font size, thickness, demonstration speed and the
 // intro switch, read from "setup.txt" and written back on every change.
 
+#include <QPointer>
+
 #include "platform/tool_window.h"
 
 class QCheckBox;
@@ -21,8 +23,15 @@ public:
 
     void Change(QObject* sender);
 
+signals:
+    // The intro switch was changed while the intro plays: the intro stops.
+    void introCancelled();
+
 private:
     void readSettings();
     void writeSettings();
     bool loading_ = true;
 };
+
+// The one Toptionzone of the program, created at start-up; null before and after.
+extern QPointer<Toptionzone> optionzone;

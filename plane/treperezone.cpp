@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
@@ -11,10 +12,11 @@
 
 #include "expression/matutil.h"
 #include "expression/parsor.h"
-#include "plane/forms.h"
-#include "plane/plot_state.h"
+#include "model/plot_state.h"
 #include "plane/tgrafzone.h"
 #include "platform/colour_edit.h"
+
+QPointer<Treperezone> reperezone;
 
 namespace {
 
@@ -72,35 +74,42 @@ void repaintGraphWindow() {
 Treperezone::Treperezone(QWidget* parent) : ToolWindow(QString::fromUtf8("Repère"), parent) {
     auto* grid = new QGridLayout(body());
     grid->setContentsMargins(0, 0, 0, 0);
-    auto addEdit = [&](QLabel*& label, ColourEdit*& edit, const char* caption, const char* text,
-                       int row, int column) {
+    auto makeEdit = [](QLabel*& label, ColourEdit*& edit, const char* caption, const char* text, const char* name) {
         label = new QLabel(QString::fromUtf8(caption));
         edit = new ColourEdit;
+        edit->setObjectName(name);
         edit->setText(QString::fromUtf8(text));
-        edit->setMaximumWidth(90);
         edit->paintBlack();
-        grid->addWidget(label, row, column);
-        grid->addWidget(edit, row, column + 1);
     };
-    addEdit(Labelxmin, Editxmin, ".Xmin=", "-10", 0, 0);
-    addEdit(Labelxmax, Editxmax, ".Xmax=", "10", 1, 0);
-    addEdit(Labelgraduex, Editgraduex, ".Graduer tous les ", "1", 2, 0);
-    addEdit(Labelymin, Editymin, ".Ymin=", "-7.94", 0, 2);
-    addEdit(Labelymax, Editymax, ".Ymax=", "7.94", 1, 2);
-    addEdit(Labelgraduey, Editgraduey, ".Graduer tous les ", "1", 2, 2);
-    Editxmin->setObjectName("Editxmin");
-    Editxmax->setObjectName("Editxmax");
-    Editymin->setObjectName("Editymin");
-    Editymax->setObjectName("Editymax");
-    Editgraduex->setObjectName("Editgraduex");
-    Editgraduey->setObjectName("Editgraduey");
+    makeEdit(Labelxmin, Editxmin, ".Xmin=", "-10", "Editxmin");
+    makeEdit(Labelxmax, Editxmax, ".Xmax=", "10", "Editxmax");
+    makeEdit(Labelymin, Editymin, ".Ymin=", "-7.94", "Editymin");
+    makeEdit(Labelymax, Editymax, ".Ymax=", "7.94", "Editymax");
+    makeEdit(Labelgraduex, Editgraduex, ".Graduer tous les ", "1", "Editgraduex");
+    makeEdit(Labelgraduey, Editgraduey, ".Graduer tous les ", "1", "Editgraduey");
+    Editgraduex->setToolTip(QString::fromUtf8("Graduation de l'axe des abscisses"));
+    Editgraduey->setToolTip(QString::fromUtf8("Graduation de l'axe des ordonnées"));
+
+    // One axis a row, so that the window fits the narrowest column beside the graph.
+    grid->addWidget(Labelxmin, 0, 0);
+    grid->addWidget(Editxmin, 0, 1);
+    grid->addWidget(Labelxmax, 0, 2);
+    grid->addWidget(Editxmax, 0, 3);
+    grid->addWidget(Labelymin, 1, 0);
+    grid->addWidget(Editymin, 1, 1);
+    grid->addWidget(Labelymax, 1, 2);
+    grid->addWidget(Editymax, 1, 3);
+    grid->addWidget(Labelgraduex, 2, 0, 1, 3, Qt::AlignRight);
+    grid->addWidget(Editgraduex, 2, 3);
+    grid->addWidget(Labelgraduey, 3, 0, 1, 3, Qt::AlignRight);
+    grid->addWidget(Editgraduey, 3, 3);
 
     quadrille = new QCheckBox("Quadrillage");
     quadrille->setChecked(true);
     ortho = new QCheckBox(QString::fromUtf8("Toujours orthonormé"));
     ortho->setChecked(true);
-    grid->addWidget(quadrille, 3, 0, 1, 2);
-    grid->addWidget(ortho, 3, 2, 1, 2);
+    grid->addWidget(quadrille, 4, 0, 1, 2);
+    grid->addWidget(ortho, 4, 2, 1, 2);
 
     xfixey = new QToolButton;
     xfixey->setIcon(adjustmentPicture(true));
@@ -112,7 +121,8 @@ Treperezone::Treperezone(QWidget* parent) : ToolWindow(QString::fromUtf8("Repèr
     buttons->addWidget(xfixey);
     buttons->addWidget(yfixex);
     buttons->addStretch();
-    grid->addLayout(buttons, 4, 0, 1, 4);
+    buttons->addWidget(takeStopButton());
+    grid->addLayout(buttons, 5, 0, 1, 4);
 
     connect(Editxmin, &ColourEdit::enterPressed, this, &Treperezone::EditxminKeyPress);
     connect(Editxmax, &ColourEdit::enterPressed, this, &Treperezone::EditxmaxKeyPress);
@@ -124,7 +134,6 @@ Treperezone::Treperezone(QWidget* parent) : ToolWindow(QString::fromUtf8("Repèr
     connect(ortho, &QCheckBox::clicked, this, &Treperezone::refresh);
     connect(xfixey, &QToolButton::clicked, this, &Treperezone::xfixeyClick);
     connect(yfixex, &QToolButton::clicked, this, &Treperezone::yfixexClick);
-    fitToContents();
 }
 
 void Treperezone::EditxminKeyPress() { validateBound(*Editxmin, PlotFrame.xmin, Axis::X); }
@@ -138,7 +147,9 @@ void Treperezone::validateBound(ColourEdit& edit, long double& bound, Axis axis)
     const long double kept = bound;
     const auto typed = readFrameValue(edit);
     bound = typed.value_or(kept);
-    const bool ordered = axis == Axis::X ? PlotFrame.xmin < PlotFrame.xmax : PlotFrame.ymin < PlotFrame.ymax;
+    // A frame wider than the largest number cannot be scaled: refused like reversed bounds.
+    const long double span = axis == Axis::X ? PlotFrame.xmax - PlotFrame.xmin : PlotFrame.ymax - PlotFrame.ymin;
+    const bool ordered = span > 0 && std::isfinite(span);
     if (!typed || !ordered) {
         bound = kept;
         edit.setText(numberText(kept));
@@ -188,7 +199,7 @@ void Treperezone::refresh() {
 
 void Treperezone::stopClick() {
     hide();
-    if (QWidget* main = findForm("TFormparent")) {
+    if (QWidget* main = window(); main != this) {
         main->activateWindow();
         main->setFocus();
     }

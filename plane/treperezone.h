@@ -2,6 +2,8 @@
 // "Repère": the bounds and graduation steps of the plane frame. Enter
 // validates an edit; a refused value gives back the previous one and its text.
 
+#include <QPointer>
+
 #include "platform/tool_window.h"
 
 class ColourEdit;
@@ -55,3 +57,6 @@ private:
     void validateBound(ColourEdit& edit, long double& bound, Axis axis);
     void validateStep(ColourEdit& edit, long double& step);
 };
+
+// The one Treperezone of the program, created at start-up; null before and after.
+extern QPointer<Treperezone> reperezone;

@@ -6,6 +6,7 @@
 #include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
+#include <QtGlobal>
 #include <map>
 
 namespace {
@@ -19,6 +20,24 @@ void chooseMediaBackend() {
         return true;
     }();
     (void)chosen;
+}
+
+// Qt's PulseAudio layer prints this when it finds no sound server to connect to.
+// The program is then silent by design, and the user has nothing to act on.
+constexpr const char* NoSoundServerWarning = "PulseAudioService: pa_context_connect() failed";
+QtMessageHandler forwardedHandler = nullptr;
+
+void withoutSoundServerWarning(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtWarningMsg && message == QLatin1String(NoSoundServerWarning)) return;
+    forwardedHandler(type, context, message);
+}
+
+// The first query connects to the sound server; every other message still gets through.
+bool hasAudioOutput() {
+    forwardedHandler = qInstallMessageHandler(withoutSoundServerWarning);
+    const bool found = !QMediaDevices::audioOutputs().isEmpty();
+    qInstallMessageHandler(forwardedHandler);
+    return found;
 }
 
 // One effect per file, kept alive so that playback outlives the call.
@@ -36,7 +55,7 @@ QSoundEffect* effectFor(const QString& path) {
 
 bool audioOutputAvailable() {
     chooseMediaBackend();
-    return !QMediaDevices::audioOutputs().isEmpty();
+    return hasAudioOutput();
 }
 
 bool playSound(const QString& path) {

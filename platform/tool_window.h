@@ -16,15 +16,23 @@ public:
     // The area that holds the window's own controls, above the stop button.
     QWidget* body() const { return body_; }
     QToolButton* stop() const { return stop_; }
-    // Resizes the window to fit its controls.
+    // Resizes the window to fit its controls and its title bar.
     void fitToContents();
 
 protected:
+    // Gives the stop button to the window's own layout (beside its last controls,
+    // where a row of its own would cost height); it leaves its place under the body.
+    QToolButton* takeStopButton();
     // Hides the window; windows that do more on closing override it.
     virtual void stopClick();
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void keepInsideArea();
+
     QWidget* body_;
     QToolButton* stop_;
+    QVBoxLayout* frame_;
 };

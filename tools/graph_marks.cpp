@@ -2,8 +2,7 @@
 
 #include <QScrollBar>
 
-#include "plane/forms.h"
-#include "plane/plot_state.h"
+#include "model/plot_state.h"
 #include "plane/tgrafzone.h"
 #include "plane/toptionzone.h"
 
@@ -88,20 +87,79 @@ Marks intersectionMarks(const TPlotFrame& frame, const std::vector<PlotPoint>& p
     return marks;
 }
 
+Marks extremumMarks(const TPlotFrame& frame, const std::vector<PlotPoint>& extrema) {
+    constexpr long double HalfShaft = 0.8L, HeadLength = 0.5L, HeadHalfWidth = 0.1L;
+    Marks marks;
+    for (const PlotPoint& extremum : extrema) {
+        const long double x = extremum.x, y = extremum.y;
+        marks.push_back({pixelOf(frame, x - HalfShaft, y), pixelOf(frame, x + HalfShaft, y)});
+        for (const int side : {-1, 1}) {
+            const QPoint tip = pixelOf(frame, x + side * HalfShaft, y);
+            const long double back = x + side * (HalfShaft - HeadLength);
+            marks.push_back({tip, pixelOf(frame, back, y + HeadHalfWidth)});
+            marks.push_back({tip, pixelOf(frame, back, y - HeadHalfWidth)});
+        }
+    }
+    return marks;
+}
+
+RateMarks rateMarks(const TPlotFrame& frame, PlotPoint first, PlotPoint second) {
+    const QPoint start = pixelOf(frame, first.x, first.y);
+    const QPoint corner = pixelOf(frame, second.x, first.y);
+    const QPoint end = pixelOf(frame, second.x, second.y);
+    const auto difference = [](long double value) {
+        return QString::fromStdString(FloatToStr(RoundTo(value, 3)));
+    };
+    RateMarks marks;
+    marks.path = {{start, corner}, {corner, end}};
+    marks.texts = {
+        {QPoint(frame.column((first.x + second.x) / 2), corner.y() + 5), difference(second.x - first.x)},
+        {QPoint(corner.x() + 5, frame.row((first.y + second.y) / 2)), difference(second.y - first.y)},
+    };
+    return marks;
+}
+
 int markPenWidth() {
     // Before the options window exists the thickness has its default, 3.
     const int thickness = optionzone ? optionzone->epaisseur->value() : 3;
     return thickness - 1;
 }
 
-void drawMarksOnGraph(const Marks& marks) {
-    if (!grafzone) return;
-    Canvas& canvas = grafzone->offscreenCanvas();
+namespace {
+
+void drawStrokes(Canvas& canvas, const Marks& marks, int penWidth) {
     const TColor keptColour = canvas.penColour();
     const int keptWidth = canvas.penWidth();
-    canvas.setPen(clRed, markPenWidth());
+    canvas.setPen(clRed, penWidth);
     for (const MarkStroke& stroke : marks)
         canvas.line(stroke.from.x(), stroke.from.y(), stroke.to.x(), stroke.to.y());
     canvas.setPen(keptColour, keptWidth);
+}
+
+// In the graph's text size and its usual black.
+void writeTexts(Canvas& canvas, const std::vector<MarkText>& texts) {
+    canvas.setFontSize(grafzone->currentOptions().fontSize);
+    for (const MarkText& text : texts) canvas.textOut(text.topLeft.x(), text.topLeft.y(), text.text);
+}
+
+}  // namespace
+
+void drawMarksOnGraph(const Marks& marks) {
+    if (!grafzone) return;
+    drawStrokes(grafzone->offscreenCanvas(), marks, markPenWidth());
     grafzone->construit();
+}
+
+void drawRateOnGraph(const RateMarks& marks) {
+    if (!grafzone) return;
+    drawStrokes(grafzone->offscreenCanvas(), marks.path, RatePenWidth);
+    writeTexts(grafzone->offscreenCanvas(), marks.texts);
+    grafzone->construit();
+}
+
+void drawRateOverPicture(const RateMarks& marks) {
+    if (!grafzone) return;
+    drawStrokes(grafzone->windowCanvas(), marks.path, RatePenWidth);
+    writeTexts(grafzone->windowCanvas(), marks.texts);
+    grafzone->showPictureNow();
 }

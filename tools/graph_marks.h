@@ -5,6 +5,7 @@
 // drawMarksOnGraph touches the graph window.
 
 #include <QPoint>
+#include <QString>
 #include <vector>
 
 #include "tools/values_solving.h"
@@ -32,8 +33,34 @@ Marks zeroMarks(const TPlotFrame& frame, const ZeroList& zeros);
 // A cross at each common point and a segment down to the x axis.
 Marks intersectionMarks(const TPlotFrame& frame, const std::vector<PlotPoint>& points);
 
+// A horizontal double arrow on each extremum, 0.8 frame units either side of it.
+Marks extremumMarks(const TPlotFrame& frame, const std::vector<PlotPoint>& extrema);
+
+// Text written on the graph, placed by its top-left corner.
+struct MarkText {
+    QPoint topLeft;
+    QString text;
+    bool operator==(const MarkText&) const = default;
+};
+
+// The reading of a rate of change, drawn with a wider pen: across from the
+// first point to the abscissa of the second, then up or down to the second,
+// the difference of the abscissas under the first leg and that of the
+// ordinates beside the second.
+inline constexpr int RatePenWidth = 4;
+struct RateMarks {
+    Marks path;
+    std::vector<MarkText> texts;
+};
+RateMarks rateMarks(const TPlotFrame& frame, PlotPoint first, PlotPoint second);
+
 // The pen width of the marks: the line-thickness option minus 1.
 int markPenWidth();
 // Draws the marks in red into the graph window's back buffer and shows it with
 // the constructions over it. Does nothing while there is no graph window.
 void drawMarksOnGraph(const Marks& marks);
+// The same for a rate of change, which stays until the next full redraw.
+void drawRateOnGraph(const RateMarks& marks);
+// Draws a rate of change over the picture the graph window shows, not into its
+// back buffer: the next showing of the constructions takes it away.
+void drawRateOverPicture(const RateMarks& marks);

@@ -6,14 +6,16 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 
-#include "plane/forms.h"
-#include "plane/plot_state.h"
+#include "model/plot_state.h"
 #include "plane/tgrafzone.h"
+#include "plane/tool_support.h"
 #include "platform/colour_edit.h"
 #include "tools/graph_marks.h"
-#include "tools/tool_support.h"
+
+QPointer<Tantecedent> antecedent;
 
 namespace {
 
@@ -36,7 +38,7 @@ Tantecedent::Tantecedent(QWidget* parent)
       result(named("result", makeStringGrid(10, 1, GridTitles::FirstColumn, false))) {
     RadioButton1->setChecked(true);
     setColumnWidths(*result, FirstColumnWidth, ColumnWidth);
-    showExactly(*result, 6, 1);
+    showExactly(*result, 2, 1);
 
     auto* choice = new QHBoxLayout(GroupBox1);
     for (QRadioButton* button : {RadioButton1, RadioButton2, RadioButton3, RadioButton4}) {
@@ -47,14 +49,17 @@ Tantecedent::Tantecedent(QWidget* parent)
     equation->addWidget(nom);
     equation->addWidget(Editantecedent, 1);
     equation->addWidget(BitBtn1);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(result, 1);
+    bottom->addWidget(takeStopButton(), 0, Qt::AlignBottom);
     auto* layout = new QVBoxLayout(body());
+    layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(GroupBox1);
     layout->addLayout(equation);
-    layout->addWidget(result);
+    layout->addLayout(bottom);
 
     connect(BitBtn1, &QPushButton::clicked, this, &Tantecedent::BitBtn1Click);
     connect(Editantecedent, &ColourEdit::enterPressed, this, &Tantecedent::BitBtn1Click);
-    fitToContents();
 }
 
 int Tantecedent::chosenFunction() const {

@@ -2,6 +2,8 @@
 // "Recherche d'antécédent(s)": the solutions of f(x) = k across the frame,
 // listed in a grid and read on the graph from the line y = k down to the axis.
 
+#include <QPointer>
+
 #include "platform/tool_window.h"
 
 class ColourEdit;
@@ -37,3 +39,6 @@ protected:
 private:
     int chosenFunction() const;
 };
+
+// The one Tantecedent of the program, created at start-up; null before and after.
+extern QPointer<Tantecedent> antecedent;

@@ -2,10 +2,13 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QToolButton>
 
 #include "expression/matutil.h"
+#include "plane/tool_support.h"
 #include "platform/colour_edit.h"
-#include "tools/tool_support.h"
+
+QPointer<Tcalczone> calczone;
 
 Tcalczone::Tcalczone(QWidget* parent)
     : ToolWindow("Calculatrice", parent),
@@ -20,8 +23,8 @@ Tcalczone::Tcalczone(QWidget* parent)
     layout->addWidget(calcligne, 1);
     layout->addWidget(Label1);
     layout->addWidget(result, 1);
+    layout->addWidget(takeStopButton());
     connect(calcligne, &ColourEdit::enterPressed, this, &Tcalczone::calcligneKeyPress);
-    fitToContents();
 }
 
 void Tcalczone::calcligneKeyPress() {

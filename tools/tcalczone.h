@@ -1,6 +1,8 @@
 #pragma once
 // "Calculatrice": the value of a constant expression typed in school notation.
 
+#include <QPointer>
+
 #include "platform/tool_window.h"
 
 class ColourEdit;
@@ -21,3 +23,6 @@ public:
 protected:
     void stopClick() override;
 };
+
+// The one Tcalczone of the program, created at start-up; null before and after.
+extern QPointer<Tcalczone> calczone;

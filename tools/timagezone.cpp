@@ -3,12 +3,15 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QRadioButton>
+#include <QToolButton>
 #include <QVBoxLayout>
 
-#include "plane/plot_state.h"
+#include "model/plot_state.h"
+#include "plane/tool_support.h"
 #include "platform/colour_edit.h"
 #include "tools/graph_marks.h"
-#include "tools/tool_support.h"
+
+QPointer<Timagezone> imagezone;
 
 Timagezone::Timagezone(QWidget* parent)
     : ToolWindow("Construction d'une image", parent),
@@ -32,13 +35,15 @@ Timagezone::Timagezone(QWidget* parent)
         choice->addWidget(button);
         connect(button, &QRadioButton::clicked, this, &Timagezone::gClick);
     }
+    choice->addStretch();
+    choice->addWidget(takeStopButton());
     auto* layout = new QVBoxLayout(body());
+    layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(reading);
     layout->addLayout(choice);
     Labelimage->setMinimumWidth(120);
 
     connect(Editimage, &ColourEdit::enterPressed, this, &Timagezone::keypress);
-    fitToContents();
 }
 
 void Timagezone::gClick() {

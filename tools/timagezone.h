@@ -2,6 +2,8 @@
 // "Construction d'une image": the image of a number by f, g, h or i, read on
 // the graph from the x axis up to the curve and across to the y axis.
 
+#include <QPointer>
+
 #include "platform/tool_window.h"
 
 class ColourEdit;
@@ -30,3 +32,6 @@ public:
 protected:
     void stopClick() override;
 };
+
+// The one Timagezone of the program, created at start-up; null before and after.
+extern QPointer<Timagezone> imagezone;

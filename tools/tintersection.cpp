@@ -5,20 +5,18 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 
-#include "plane/plot_state.h"
+#include "model/plot_state.h"
+#include "plane/tool_support.h"
 #include "tools/graph_marks.h"
-#include "tools/tool_support.h"
+
+QPointer<Tintersection> intersection;
 
 namespace {
 
 constexpr int ColumnWidth = 90;
-
-void layOutChoice(QGroupBox* group, std::initializer_list<QRadioButton*> buttons) {
-    auto* layout = new QHBoxLayout(group);
-    for (QRadioButton* button : buttons) layout->addWidget(button);
-}
 
 }  // namespace
 
@@ -39,20 +37,17 @@ Tintersection::Tintersection(QWidget* parent)
       result(named("result", makeStringGrid(10, 2, GridTitles::FirstColumn, false))) {
     RadioButton2->setChecked(true);
     RadioButton7->setChecked(true);
-    layOutChoice(GroupBox1, {RadioButton1, RadioButton2, RadioButton3, RadioButton4});
-    layOutChoice(GroupBox2, {RadioButton5, RadioButton6, RadioButton7, RadioButton8});
+    layOutInRow(GroupBox1, {RadioButton1, RadioButton2, RadioButton3, RadioButton4});
+    layOutInRow(GroupBox2, {RadioButton5, RadioButton6, RadioButton7, RadioButton8});
     setColumnWidths(*result, ColumnWidth, ColumnWidth);
-    showExactly(*result, 6, 2);
+    showExactly(*result, 2, 2);
 
-    auto* choices = new QHBoxLayout;
-    choices->addWidget(GroupBox1);
-    choices->addWidget(GroupBox2);
-    choices->addWidget(BitBtn1);
-    auto* layout = new QVBoxLayout(body());
-    layout->addLayout(choices);
+    QVBoxLayout* layout = makeBodyLayout(*this);
+    layout->addWidget(GroupBox1);
+    layout->addWidget(GroupBox2);
+    layout->addLayout(makeButtonRow(BitBtn1, takeStopButton()));
     layout->addWidget(result);
     connect(BitBtn1, &QPushButton::clicked, this, &Tintersection::BitBtn1Click);
-    fitToContents();
 }
 
 void Tintersection::BitBtn1Click() {

@@ -2,6 +2,8 @@
 // "Intersection de deux courbes": the common points of two of the functions
 // across the frame, listed in a grid and marked by crosses on the graph.
 
+#include <QPointer>
+
 #include "platform/tool_window.h"
 
 class QGroupBox;
@@ -33,3 +35,6 @@ public:
 protected:
     void stopClick() override;
 };
+
+// The one Tintersection of the program, created at start-up; null before and after.
+extern QPointer<Tintersection> intersection;

@@ -3,19 +3,22 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "constructions/construction_tables.h"
-#include "plane/forms.h"
-#include "plane/plot_state.h"
+#include "model/construction_tables.h"
+#include "model/plot_state.h"
 #include "plane/tgrafzone.h"
+#include "plane/tool_support.h"
 #include "platform/colour_edit.h"
-#include "tools/tool_support.h"
 #include "tools/values_solving.h"
+
+QPointer<Ttabval> tabval;
 
 namespace {
 
@@ -44,26 +47,32 @@ Ttabval::Ttabval(QWidget* parent)
       construitpoint(named("construitpoint", new QCheckBox("Afficher les points."))),
       BitBtn1(named("BitBtn1", new QPushButton("Go !"))) {
     setColumnWidths(*tableaudevaleurs, FirstColumnWidth, ColumnWidth);
-    showAtLeast(*tableaudevaleurs, 5, 12);
+    showAtLeast(*tableaudevaleurs, 2, 4);
 
     auto* fields = new QGridLayout;
     fields->addWidget(Label1, 0, 0);
     fields->addWidget(Editpas, 0, 1);
-    fields->addWidget(Label2, 0, 2);
-    fields->addWidget(a, 0, 3);
-    fields->addWidget(Label3, 0, 4);
-    fields->addWidget(b, 0, 5);
-    fields->addWidget(BitBtn1, 0, 6);
+    fields->addWidget(BitBtn1, 0, 2, 1, 2);
+    fields->addWidget(Label2, 1, 0);
+    fields->addWidget(a, 1, 1);
+    fields->addWidget(Label3, 1, 2);
+    fields->addWidget(b, 1, 3);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(construitpoint);
+    bottom->addStretch();
+    bottom->addWidget(takeStopButton());
     auto* layout = new QVBoxLayout(body());
+    layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(fields);
-    layout->addWidget(tableaudevaleurs);
-    layout->addWidget(construitpoint);
+    layout->addWidget(tableaudevaleurs, 1);
+    layout->addLayout(bottom);
 
     connect(BitBtn1, &QPushButton::clicked, this, &Ttabval::BitBtn1Click);
     for (ColourEdit* field : {Editpas, a, b})
         connect(field, &ColourEdit::enterPressed, this, &Ttabval::BitBtn1Click);
+    // The graph draws the points while the box is ticked, however it gets ticked.
+    connect(construitpoint, &QCheckBox::toggled, this, [](bool ticked) { ValuePointsShown = ticked; });
     connect(construitpoint, &QCheckBox::clicked, this, &Ttabval::construitpointClick);
-    fitToContents();
 }
 
 void Ttabval::BitBtn1Click() {

@@ -2,6 +2,8 @@
 // "Tableau de valeurs": the values of every defined function from `a` to `b`
 // every `Editpas`; the defined points can be shown on the graph.
 
+#include <QPointer>
+
 #include "platform/tool_window.h"
 
 class ColourEdit;
@@ -34,3 +36,6 @@ public:
 protected:
     void stopClick() override;
 };
+
+// The one Ttabval of the program, created at start-up; null before and after.
+extern QPointer<Ttabval> tabval;

@@ -1,14 +1,18 @@
 #include "tools/tzerozone.h"
 
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "plane/plot_state.h"
+#include "model/plot_state.h"
+#include "plane/tool_support.h"
 #include "tools/graph_marks.h"
-#include "tools/tool_support.h"
+
+QPointer<Tzerozone> zerozone;
 
 namespace {
 
@@ -25,15 +29,14 @@ Tzerozone::Tzerozone(QWidget* parent)
       BitBtn1(named("BitBtn1", new QPushButton("Go !"))) {
     result->verticalHeader()->setDefaultSectionSize(RowHeight);
     setColumnWidths(*result, 40, 120);
-    showAtLeast(*result, 5, 8);
+    showAtLeast(*result, 2, 4);
     for (int slot = 1; slot <= 4; ++slot)
         setCell(*result, slot, 0, QString::fromStdString(CurveSlot[slot].name));
 
-    auto* layout = new QVBoxLayout(body());
-    layout->addWidget(result);
-    layout->addWidget(BitBtn1, 0, Qt::AlignLeft);
+    QVBoxLayout* layout = makeBodyLayout(*this);
+    layout->addWidget(result, 1);
+    layout->addLayout(makeButtonRow(BitBtn1, takeStopButton()));
     connect(BitBtn1, &QPushButton::clicked, this, &Tzerozone::BitBtn1Click);
-    fitToContents();
 }
 
 void Tzerozone::resetGrid() {

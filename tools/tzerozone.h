@@ -2,6 +2,8 @@
 // "Zéro(s)": the zeros of every defined function across the frame, one column
 // per function, each marked by a cross on the x axis.
 
+#include <QPointer>
+
 #include "platform/tool_window.h"
 
 class QPushButton;
@@ -24,3 +26,6 @@ protected:
 private:
     void resetGrid();
 };
+
+// The one Tzerozone of the program, created at start-up; null before and after.
+extern QPointer<Tzerozone> zerozone;

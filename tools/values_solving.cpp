@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "constructions/construction_tables.h"
-#include "plane/plot_state.h"
+#include "model/construction_tables.h"
+#include "model/plot_state.h"
 
 const std::string& slotFormula(int slot) { return CurveSlot.at(slot).formula; }
 

@@ -4,25 +4,34 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDir>
 #include <QImage>
 #include <QMenu>
+#include <QMenuBar>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
-#include <QDir>
+#include <algorithm>
+#include <string>
+#include <vector>
 
+#include "app/taboutbox.h"
 #include "app/tformparent.h"
 #include "app/tintro.h"
-#include "constructions/construction_tables.h"
-#include "plane/forms.h"
-#include "plane/plot_state.h"
+#include "model/construction_tables.h"
+#include "model/plot_state.h"
+#include "plane/tchangedomaine.h"
+#include "plane/tchoixf.h"
 #include "plane/tfonczone.h"
 #include "plane/tgrafzone.h"
+#include "plane/toptionzone.h"
 #include "plane/treperezone.h"
 #include "platform/colour_edit.h"
 #include "platform/cursors.h"
 #include "tests/support/program_fixture.h"
+#include "tools/tcalczone.h"
+#include "tools/tzerozone.h"
 
 namespace {
 
@@ -35,6 +44,11 @@ protected:
         main->resize(1024, 768);
         main->show();
     }
+    QAction* item(const char* name) {
+        QAction* action = main->menuItem(name);
+        EXPECT_NE(action, nullptr) << name;
+        return action;
+    }
     // Fills the state a graph-kind switch must clear.
     void dirtyTheSharedState() {
         for (TCurveSlot& slot : CurveSlot) {
@@ -45,7 +59,7 @@ protected:
         foncZone->Editg->setText("x+1");
         takePointSlot();
         LineCount = 2;
-        PlotMode = 3;
+        PlotMode = InteractionMode::Browse;
         reperezone->Editgraduex->setText("2");
         PlotFrame.graduex = 2;
         grafzone->setStatusText("ancien");
@@ -57,7 +71,7 @@ protected:
 struct KindCase {
     const char* name;
     void (TFormparent::*choose)();
-    int graphKind;
+    GraphType graphKind;
     long double ymax;
     bool functionMenus, parametricMenu, polarMenu;
 };
@@ -70,7 +84,7 @@ TEST_P(GraphKindSwitch, ResetsTheStateAndSetsMenusAndFrame) {
     (main->*c.choose)();
 
     EXPECT_EQ(GraphKind, c.graphKind);
-    EXPECT_EQ(PlotMode, 0);
+    EXPECT_EQ(PlotMode, InteractionMode::Neutral);
     EXPECT_EQ(PlotFrame.xmin, -10);
     EXPECT_EQ(PlotFrame.xmax, 10);
     EXPECT_EQ(PlotFrame.ymin, -c.ymax);
@@ -103,16 +117,16 @@ TEST_P(GraphKindSwitch, ResetsTheStateAndSetsMenusAndFrame) {
 
 INSTANTIATE_TEST_SUITE_P(
     Kinds, GraphKindSwitch,
-    ::testing::Values(KindCase{"fonction_de_x", &TFormparent::Fonctiondex1Click, 1, 7.94L, true, false, false},
-                      KindCase{"animation", &TFormparent::Animation1Click, 2, 7.7L, false, false, false},
-                      KindCase{"parametree", &TFormparent::paramtre1Click, 3, 7.94L, false, true, false},
-                      KindCase{"cartesienne", &TFormparent::Equationcartsienne1Click, 5, 7.94L, false, false, false},
-                      KindCase{"polaire", &TFormparent::Polaire1Click, 4, 7.94L, false, false, true}),
+    ::testing::Values(KindCase{"fonction_de_x", &TFormparent::Fonctiondex1Click, GraphType::FunctionOfX, 7.94L, true, false, false},
+                      KindCase{"animation", &TFormparent::Animation1Click, GraphType::Animation, 7.7L, false, false, false},
+                      KindCase{"parametree", &TFormparent::paramtre1Click, GraphType::Parametric, 7.94L, false, true, false},
+                      KindCase{"cartesienne", &TFormparent::Equationcartsienne1Click, GraphType::Cartesian, 7.94L, false, false, false},
+                      KindCase{"polaire", &TFormparent::Polaire1Click, GraphType::Polar, 7.94L, false, false, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MainWindowTest, FunctionOfXShowsItsWindowsWithTheFrameInTheEditsAndFocusesEditf) {
     reperezone->Editymax->setText("3");
-    main->Fonctiondex1->trigger();
+    item("Fonctiondex1")->trigger();
     EXPECT_TRUE(foncZone->isVisible());
     EXPECT_TRUE(reperezone->isVisible());
     EXPECT_EQ(reperezone->Editymax->text(), "7.94");
@@ -145,10 +159,10 @@ TEST_F(MainWindowTest, PolarKindHidesTheFrameWindowAndChecksOrtho) {
 
 TEST_F(MainWindowTest, SwitchHidesTheToolWindowsOfTheFormerKind) {
     main->Fonctiondex1Click();
-    main->Zros1Click();
-    ASSERT_TRUE(findForm("Tzerozone")->isVisible());
+    item("Zros1")->trigger();
+    ASSERT_TRUE(zerozone->isVisible());
     main->Animation1Click();
-    EXPECT_FALSE(findForm("Tzerozone")->isVisible());
+    EXPECT_FALSE(zerozone->isVisible());
     EXPECT_FALSE(foncZone->isVisible());
 }
 
@@ -162,8 +176,9 @@ TEST_F(MainWindowTest, SwitchEndsTheIntro) {
 
 TEST_F(MainWindowTest, SpaceViewBeforeItIsBuiltDoesNothing) {
     main->Fonctiondex1Click();
-    main->fxyz1->trigger();
-    EXPECT_EQ(GraphKind, 1);
+    item("fxyz1")->trigger();
+    main->fxyz1Click();
+    EXPECT_EQ(GraphKind, GraphType::FunctionOfX);
     EXPECT_TRUE(main->Lecture1->menuAction()->isVisible());
     EXPECT_TRUE(grafzone->isVisible());
 }
@@ -178,7 +193,7 @@ TEST_F(MainWindowTest, ClosingTheGraphHidesTheRepereMenu) {
 TEST_F(MainWindowTest, FrameItemShowsTheFrameWindowOutsideThePolarKind) {
     main->Fonctiondex1Click();
     reperezone->hide();
-    main->Xminxmax1->trigger();
+    item("Xminxmax1")->trigger();
     EXPECT_TRUE(reperezone->isVisible());
 }
 
@@ -186,36 +201,36 @@ TEST_F(MainWindowTest, CtrlCCopiesTheGraphPicture) {
     main->Fonctiondex1Click();
     QGuiApplication::clipboard()->clear();
     QApplication::setActiveWindow(main);
-    grafzone->widget()->setFocus();
-    QTest::keyClick(grafzone->widget(), Qt::Key_C, Qt::ControlModifier);
+    grafzone->surface()->setFocus();
+    QTest::keyClick(grafzone->surface(), Qt::Key_C, Qt::ControlModifier);
     const QImage copied = QGuiApplication::clipboard()->image();
     EXPECT_EQ(copied.size(), QSize(grafzone->graphWidth() - 5, grafzone->graphHeight() - 5));
 }
 
 TEST_F(MainWindowTest, EscapeReturnsToTheNeutralMode) {
     main->Fonctiondex1Click();
-    PlotMode = 2;
+    PlotMode = InteractionMode::Zoom;
     AnimationRunning = true;
     grafzone->setStatusText("zoom");
     QTest::keyClick(main, Qt::Key_Escape);
-    EXPECT_EQ(PlotMode, 0);
+    EXPECT_EQ(PlotMode, InteractionMode::Neutral);
     EXPECT_FALSE(AnimationRunning);
     EXPECT_TRUE(grafzone->statusText().isEmpty());
 }
 
 TEST_F(MainWindowTest, VariationsSetsItsModeTextAndCursor) {
     main->Fonctiondex1Click();
-    main->Variaion1->trigger();
-    EXPECT_EQ(PlotMode, 4);
+    main->Variaion1Click();
+    EXPECT_EQ(PlotMode, InteractionMode::Variations);
     EXPECT_EQ(grafzone->statusText(), "Cliquez gauche  et déplacez la souris de gauche à droite");
     EXPECT_EQ(ModeCursor, crSizeWE);
-    EXPECT_TRUE(findForm("Tchoixf")->isVisible());
+    EXPECT_TRUE(choixf->isVisible());
 }
 
 struct SliderCase {
     const char* name;
     void (TFormparent::*command)();
-    int mode;
+    InteractionMode mode;
     const char* status;
 };
 
@@ -234,13 +249,13 @@ TEST_P(SliderCommands, ShowTheSliderAtZeroWithTheirText) {
 
 INSTANTIATE_TEST_SUITE_P(
     Commands, SliderCommands,
-    ::testing::Values(SliderCase{"browse_parametric", &TFormparent::Parcourir2Click, 13,
+    ::testing::Values(SliderCase{"browse_parametric", &TFormparent::Parcourir2Click, InteractionMode::ParametricBrowse,
                                  "Déplacer le curseur pour faire varier le paramétre."},
-                      SliderCase{"tangents_parametric", &TFormparent::angente2Click, 14,
+                      SliderCase{"tangents_parametric", &TFormparent::angente2Click, InteractionMode::ParametricTangents,
                                  "Déplacer le curseur pour faire varier le paramétre."},
-                      SliderCase{"browse_polar", &TFormparent::Parcourirlacourbe1Click, 15,
+                      SliderCase{"browse_polar", &TFormparent::Parcourirlacourbe1Click, InteractionMode::PolarBrowse,
                                  "Déplacer le curseur pour faire varier l'angle."},
-                      SliderCase{"tangents_polar", &TFormparent::Visualiserlestangentes1Click, 16,
+                      SliderCase{"tangents_polar", &TFormparent::Visualiserlestangentes1Click, InteractionMode::PolarTangents,
                                  "Déplacer le curseur pour faire varier l'angle."}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -253,7 +268,7 @@ TEST_F(MainWindowTest, ExerciseSheetChoiceEndsTheIntro) {
 
 struct MenuItemCase {
     const char* name;
-    QAction* TFormparent::*item;
+    const char* item;
     const char* caption;
     QKeySequence shortcut;
 };
@@ -261,7 +276,7 @@ struct MenuItemCase {
 class MenuItems : public MainWindowTest, public ::testing::WithParamInterface<MenuItemCase> {};
 
 TEST_P(MenuItems, HaveTheirCaptionAndShortcut) {
-    const QAction* action = main->*GetParam().item;
+    const QAction* action = item(GetParam().item);
     EXPECT_EQ(action->text(), QString::fromUtf8(GetParam().caption));
     EXPECT_EQ(action->shortcut(), GetParam().shortcut);
 }
@@ -269,27 +284,48 @@ TEST_P(MenuItems, HaveTheirCaptionAndShortcut) {
 INSTANTIATE_TEST_SUITE_P(
     Items, MenuItems,
     ::testing::Values(
-        MenuItemCase{"fonction", &TFormparent::Fonctiondex1, "Fonction de x", QKeySequence(Qt::Key_F1)},
-        MenuItemCase{"parametree", &TFormparent::paramtre1, "Equations paramétrées", QKeySequence(Qt::Key_F2)},
-        MenuItemCase{"cartesienne", &TFormparent::Equationcartsienne1, "Equation cartésienne", QKeySequence(Qt::Key_F3)},
-        MenuItemCase{"polaire", &TFormparent::Polaire1, "Equation polaire", QKeySequence(Qt::Key_F4)},
-        MenuItemCase{"espace", &TFormparent::fxyz1, "Repère de l'espace", QKeySequence(Qt::Key_F5)},
-        MenuItemCase{"copier", &TFormparent::Copier1, "Copier", QKeySequence(Qt::CTRL | Qt::Key_C)},
-        MenuItemCase{"raffraichir", &TFormparent::Raffraichir1, "Raffraichir", QKeySequence(Qt::Key_F6)},
-        MenuItemCase{"reglages", &TFormparent::Options1, "Réglages divers", QKeySequence(Qt::CTRL | Qt::Key_R)},
-        MenuItemCase{"quitter", &TFormparent::Quitter2, "Quitter", QKeySequence(Qt::CTRL | Qt::Key_Q)},
-        MenuItemCase{"eclairage", &TFormparent::Eclairageonoff1, "Eclairage ", QKeySequence()},
-        MenuItemCase{"zeros", &TFormparent::Zros1, "Zéro(s) d'une fonction", QKeySequence()},
-        MenuItemCase{"aire", &TFormparent::Aireenrtedeuxcourbes1, "Aire entre deux courbes", QKeySequence()},
-        MenuItemCase{"equation_cartesienne_droite", &TFormparent::Donnerlquationcartsienne1,
+        MenuItemCase{"fonction", "Fonctiondex1", "Fonction de x", QKeySequence(Qt::Key_F1)},
+        MenuItemCase{"parametree", "paramtre1", "Equations paramétrées", QKeySequence(Qt::Key_F2)},
+        MenuItemCase{"cartesienne", "Equationcartsienne1", "Equation cartésienne", QKeySequence(Qt::Key_F3)},
+        MenuItemCase{"polaire", "Polaire1", "Equation polaire", QKeySequence(Qt::Key_F4)},
+        MenuItemCase{"espace", "fxyz1", "Repère de l'espace", QKeySequence(Qt::Key_F5)},
+        MenuItemCase{"copier", "Copier1", "Copier", QKeySequence(Qt::CTRL | Qt::Key_C)},
+        MenuItemCase{"raffraichir", "Raffraichir1", "Raffraichir", QKeySequence(Qt::Key_F6)},
+        MenuItemCase{"reglages", "Options1", "Réglages divers", QKeySequence(Qt::CTRL | Qt::Key_R)},
+        MenuItemCase{"quitter", "Quitter2", "Quitter", QKeySequence(Qt::CTRL | Qt::Key_Q)},
+        MenuItemCase{"eclairage", "Eclairageonoff1", "Eclairage ", QKeySequence()},
+        MenuItemCase{"zeros", "Zros1", "Zéro(s) d'une fonction", QKeySequence()},
+        MenuItemCase{"aire", "Aireenrtedeuxcourbes1", "Aire entre deux courbes", QKeySequence()},
+        MenuItemCase{"equation_cartesienne_droite", "Donnerlquationcartsienne1",
                      "à partir de l'équation cartésienne", QKeySequence()}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MainWindowTest, HiddenAboutItemStillAnswersItsShortcut) {
-    EXPECT_FALSE(main->N1->isVisible());
+    EXPECT_FALSE(item("N1")->isVisible());
     QApplication::setActiveWindow(main);
     QTest::keyClick(main, Qt::Key_F1, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_TRUE(findForm("TAboutBox")->isVisible());
+    EXPECT_TRUE(AboutBox->isVisible());
+}
+
+// The commands whose window is not part of the program yet are greyed out,
+// never silent. Each window that arrives takes its commands off this list.
+TEST_F(MainWindowTest, OnlyCommandsWithoutTheirWindowAreGreyedOut) {
+    std::vector<std::string> greyed;
+    for (const QAction* action : main->menuBar()->findChildren<QAction*>())
+        if (!action->menu() && action->isVisible() && !action->isEnabled())
+            greyed.push_back(action->objectName().toStdString());
+    std::sort(greyed.begin(), greyed.end());
+    std::vector<std::string> expected = {
+        "Aireenrtedeuxcourbes1", "Animation1", "Cne1", "Construireunesuite1", "Cylindre1", "DrivedeXxetYx1",
+        "Drivation3", "Droite1", "Dutypefxa1", "Dutypefxgx1", "Equationcartsienne1", "Equationdunedroite1",
+        "Intersectiondedeuxdroites1", "Intgrationnumrique1", "Longeurdelacourbe1", "Longueurdelacourbe1",
+        "Longueurdunarc1", "Longueurdunsegment1", "Montrerlasection1", "Parcourir2", "Parcourirlacourbe1",
+        "Parit1", "Placerunpoint2", "Plan1", "Points1", "Polaire1", "Polygne1",
+        "Positiondelasourcelumineuse1", "Priode1", "Segment1", "Sphre1", "Symtriecentrale1", "Variaion1",
+        "Visualiserlestangentes1", "angente2", "fxyz1", "paramtre1", "racerunetangente1", "racerunetangente2",
+        "racerunplan1", "ransformationdunefonction1"};
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(greyed, expected);
 }
 
 struct LayoutCase {
@@ -306,11 +342,11 @@ TEST_P(WindowPlacement, PutsTheToolsRightOfAndUnderTheGraph) {
     EXPECT_EQ(grafzone->geometry(), QRect(0, 20, c.graphWidth, c.graphHeight));
     const int X = c.graphWidth + c.gap;
     EXPECT_EQ(reperezone->pos(), QPoint(X, 20));
-    EXPECT_EQ(findForm("Tzerozone")->pos(), QPoint(X, 20 + reperezone->height() + 5));
-    EXPECT_EQ(findForm("Toptionzone")->pos(), QPoint(X, 20 + reperezone->height() + 5));
+    EXPECT_EQ(zerozone->pos(), QPoint(X, 20 + reperezone->height() + 5));
+    EXPECT_EQ(optionzone->pos(), QPoint(X, 20 + reperezone->height() + 5));
     EXPECT_EQ(foncZone->pos(), QPoint(0, 20 + c.graphHeight + 5));
-    EXPECT_EQ(findForm("Tchangedomaine")->pos(), QPoint(foncZone->width() + 5, foncZone->y()));
-    EXPECT_EQ(findForm("Tcalczone")->geometry().bottom(), foncZone->geometry().bottom());
+    EXPECT_EQ(changedomaine->pos(), QPoint(foncZone->width() + 5, foncZone->y()));
+    EXPECT_EQ(calczone->geometry().bottom(), foncZone->geometry().bottom());
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, WindowPlacement,

@@ -3,15 +3,22 @@
 #include <QDir>
 #include <QCheckBox>
 #include <QImage>
+#include <QLabel>
+#include <QMdiArea>
+#include <QTableWidget>
+#include <string>
 #include <QScrollBar>
 
 #include "app/tformparent.h"
-#include "plane/forms.h"
-#include "plane/plot_state.h"
+#include "model/plot_state.h"
 #include "plane/tchangedomaine.h"
 #include "plane/tfonczone.h"
 #include "plane/tgrafzone.h"
 #include "plane/toptionzone.h"
+#include "tools/tantecedent.h"
+#include "tools/tcalczone.h"
+#include "tools/ttabval.h"
+#include "tools/tzerozone.h"
 #include "platform/colour.h"
 #include "platform/colour_edit.h"
 #include "tests/support/program_fixture.h"
@@ -85,5 +92,49 @@ TEST(Screenshot, FourFunctionsThenARestrictedDomain) {
         EXPECT_NE(fromQColor(grafzone->WindowPicture.pixelColor(leftOfZero, rowOfF + dy)), clBlue);
 }
 
-}  // namespace
+// The reading windows of a lesson at the smallest and the largest layout, each
+// used and shown with the calculator: one picture per window of the column.
+struct LayoutShot {
+    const char* name;
+    int width, height;
+};
 
+class ReadingWindowsShots : public ::testing::TestWithParam<LayoutShot> {};
+
+TEST_P(ReadingWindowsShots, AreUsedAndPhotographed) {
+    const LayoutShot& shot = GetParam();
+    ProgramFixture program;
+    TFormparent* main = program.startFunctionOfX(shot.width, shot.height);
+    ASSERT_NE(main, nullptr);
+    enterFunction(*foncZone->Editf, "x²-2");
+    enterFunction(*foncZone->Editg, "sin(x)");
+    main->menuItem("Calculatrice1")->trigger();
+    calczone->calcligne->setText("2pi");
+    calczone->calcligneKeyPress();
+
+    main->menuItem("Zros1")->trigger();
+    zerozone->BitBtn1Click();
+    ASSERT_EQ(zerozone->result->item(1, 1)->text(), "-1.4142");
+    main->grab().save(screenshotPath((std::string("zeros_") + shot.name + ".png").c_str()));
+    zerozone->hide();
+
+    main->menuItem("ableaudevaleur1")->trigger();
+    tabval->BitBtn1Click();
+    main->grab().save(screenshotPath((std::string("tableau_") + shot.name + ".png").c_str()));
+    tabval->hide();
+
+    main->menuItem("Antcdents1")->trigger();
+    antecedent->Editantecedent->setText("1");
+    antecedent->BitBtn1Click();
+    const QImage picture = main->grab().toImage();
+    picture.save(screenshotPath((std::string("antecedents_") + shot.name + ".png").c_str()));
+    // The calculator shows whole in its place under the graph, right of the functions.
+    EXPECT_TRUE(main->mdiArea->viewport()->rect().contains(calczone->geometry()));
+    EXPECT_EQ(calczone->result->text(), "6.28318530717959");
+}
+
+INSTANTIATE_TEST_SUITE_P(Layouts, ReadingWindowsShots,
+                         ::testing::Values(LayoutShot{"800x600", 800, 600}, LayoutShot{"1280x1024", 1280, 1024}),
+                         [](const auto& info) { return std::string(info.param.width == 800 ? "w800" : "w1280"); });
+
+}  // namespace

@@ -3,16 +3,23 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QMenu>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <unistd.h>
+
+#include <utility>
+#include <vector>
 
 #include "app/startup.h"
 #include "app/tformparent.h"
 #include "app/tintro.h"
-#include "constructions/construction_tables.h"
-#include "plane/forms.h"
-#include "plane/plot_state.h"
+#include "model/construction_tables.h"
+#include "model/plot_state.h"
+#include "plane/tgrafzone.h"
+#include "plane/treperezone.h"
 #include "platform/cursors.h"
 #include "platform/messages.h"
 #include "platform/settings.h"
@@ -32,7 +39,7 @@ TEST(StartUp, FindsItsFolderReadsItsSettingsAndWaitsForAGraphKind) {
     EXPECT_TRUE(start.mainWindow->Antialiasingonoff1->isChecked());
     EXPECT_FALSE(start.mainWindow->Eclairageonoff1->isChecked());
     EXPECT_EQ(start.mainWindow->windowTitle(), "Lumova");
-    EXPECT_EQ(GraphKind, 0);
+    EXPECT_EQ(GraphKind, GraphType::None);
     EXPECT_TRUE(IntroRunning);
     EXPECT_FALSE(SpaceViewBuilt);
     EXPECT_EQ(CurveSlot[1].name, "f");
@@ -40,8 +47,8 @@ TEST(StartUp, FindsItsFolderReadsItsSettingsAndWaitsForAGraphKind) {
     EXPECT_TRUE(tableCursorLoaded(5));
     EXPECT_TRUE(tableCursorLoaded(14));
     EXPECT_EQ(Formparent, start.mainWindow);
-    EXPECT_NE(findForm("Tgrafzone"), nullptr);
-    EXPECT_NE(findForm("Treperezone"), nullptr);
+    EXPECT_NE(grafzone, nullptr);
+    EXPECT_NE(reperezone, nullptr);
 }
 
 TEST(StartUp, OnlyGraphiqueOptionsAndQuitterMenusAreVisible) {
@@ -162,6 +169,61 @@ TEST(SettingsToggle, FailedWriteIsReportedAndTheProgramGoesOn) {
     EXPECT_TRUE(capture.messages().front().contains("n'ont pas pu être enregistrés"));
     EXPECT_FALSE(main->Eclairageonoff1->isChecked());
     EXPECT_FALSE(ProgramSettings.eclairage);
+}
+
+// The program as a person starts it, in a changed environment.
+struct ProgramRunCase {
+    const char* name;
+    std::vector<std::pair<const char*, const char*>> environment;  // a null value removes the variable
+    int status;
+    const char* stderrWords;
+};
+
+class ProgramRun : public ::testing::TestWithParam<ProgramRunCase> {};
+
+TEST_P(ProgramRun, EndsWithItsFrenchMessageAndStatus) {
+    QTemporaryDir emptyFolder;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE"})
+        environment.remove(name);
+    environment.insert("LUMOVA_HOME", emptyFolder.path());
+    environment.insert("XDG_CONFIG_HOME", emptyFolder.path());
+    for (const auto& [name, value] : GetParam().environment) {
+        if (value) environment.insert(name, value);
+        else environment.remove(name);
+    }
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(LUMOVA_PROGRAM, {});
+    ASSERT_TRUE(program.waitForFinished(30000));
+    const QString errors = QString::fromLocal8Bit(program.readAllStandardError());
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << errors.toStdString();
+    EXPECT_EQ(program.exitCode(), GetParam().status) << errors.toStdString();
+    EXPECT_TRUE(errors.contains(QString::fromUtf8(GetParam().stderrWords))) << errors.toStdString();
+    EXPECT_FALSE(errors.contains("qt.qpa")) << errors.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Environments, ProgramRun,
+    ::testing::Values(ProgramRunCase{"no_display", {}, 2, "besoin d'un écran graphique"},
+                      // No X server listens on so high a display number.
+                      ProgramRunCase{"unreachable_display", {{"DISPLAY", ":97531"}}, 2, "besoin d'un écran graphique"},
+                      ProgramRunCase{"no_settings_file", {{"QT_QPA_PLATFORM", "offscreen"}}, 1, "setup.txt"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Run on a display by their own ctest entry, and skipped elsewhere.
+TEST(StartFailureBox, ShowsTheReasonWhereWindowsCanBeSeen) {
+    if (QGuiApplication::platformName() == "offscreen") GTEST_SKIP() << "no display";
+    MessageCapture capture;
+    reportStartFailure("Le fichier de réglages est introuvable.");
+    EXPECT_EQ(capture.messages(), QStringList{"Le fichier de réglages est introuvable."});
+}
+
+TEST(StartFailureBox, IsNotShownWhereNobodyCanSeeIt) {
+    if (QGuiApplication::platformName() != "offscreen") GTEST_SKIP() << "a display";
+    MessageCapture capture;
+    reportStartFailure("Le fichier de réglages est introuvable.");
+    EXPECT_TRUE(capture.messages().isEmpty());
 }
 
 }  // namespace

@@ -7,8 +7,7 @@
 #include <QTest>
 
 #include "app/tformparent.h"
-#include "plane/forms.h"
-#include "plane/plot_state.h"
+#include "model/plot_state.h"
 #include "plane/tfonczone.h"
 #include "plane/tgrafzone.h"
 #include "platform/colour.h"
@@ -50,7 +49,7 @@ TEST(TypicalUse, ZerosOfXSquaredMinusTwoAreListedAndMarked) {
     EXPECT_EQ(CurveSlot[1].formula, "x^2-2");
     EXPECT_EQ(editf.fontColour(), clBlack);
 
-    main->Zros1Click();
+    main->menuItem("Zros1")->trigger();
     ASSERT_TRUE(zerozone->isVisible());
     QTest::mouseClick(zerozone->BitBtn1, Qt::LeftButton);
 

@@ -7,58 +7,16 @@
 #include <memory>
 #include <numbers>
 
-#include "constructions/construction_tables.h"
 #include "constructions/next_name_labels.h"
 #include "constructions/tsupprimer.h"
-#include "plane/forms.h"
-#include "plane/plot_state.h"
+#include "model/construction_tables.h"
+#include "model/plot_state.h"
+#include "model/state_reset.h"
 #include "plane/tgrafzone.h"
+#include "tests/support/graph_scene.h"
+#include "tests/support/points.h"
 
 namespace {
-
-// Functions of x on a 680 x 540 graph window with its default frame.
-class GraphScene : public testing::Test {
-protected:
-    void SetUp() override {
-        for (TCurveSlot& slot : CurveSlot) slot = TCurveSlot{};
-        const char* names[] = {"", "f", "g", "h", "i"};
-        for (int slot = 1; slot <= 4; ++slot) CurveSlot[slot].name = names[slot];
-        resetCurveColours();
-        PointTable = {};
-        clearConstructionCounts();
-        writePresetPoints();
-        PlotFrame = TPlotFrame{};
-        PlotFrame.ymin = -7.94L;
-        PlotFrame.ymax = 7.94L;
-        GraphKind = 1;
-        graph_ = std::make_unique<Tgrafzone>();
-        grafzone = graph_.get();
-        graph_->setGraphSize(680, 540);
-        graph_->repaintGraph();
-    }
-
-    void TearDown() override {
-        clearForms();
-        graph_.reset();
-        for (TCurveSlot& slot : CurveSlot) slot.formula.clear();
-        clearConstructionCounts();
-        GraphKind = 0;
-    }
-
-    int addPoint(int kind, long double x = 0, long double y = 0) {
-        const int slot = takePointSlot();
-        PointTable[slot].kind = kind;
-        PointTable[slot].x = x;
-        PointTable[slot].y = y;
-        return slot;
-    }
-
-    TColor shown(long double x, long double y) const {
-        return fromQColor(graph_->WindowPicture.pixelColor(PlotFrame.column(x), PlotFrame.row(y)));
-    }
-
-    std::unique_ptr<Tgrafzone> graph_;
-};
 
 class DeleteWindow : public GraphScene {
 protected:
@@ -83,9 +41,9 @@ TEST_F(DeleteWindow, HasItsSixButtons) {
 }
 
 TEST_F(DeleteWindow, LastPointDisappearsAndItsLineTurnsToTheOrigin) {
-    addPoint(1, 4, 2);
-    addPoint(1, 4, -6);
-    LineTable[0] = TLineRecord{1, 1, 2};
+    addPoint(PointKind::Free, 4, 2);
+    addPoint(PointKind::Free, 4, -6);
+    LineTable[0] = TLineRecord{LineKind::TwoPoints, 1, 2};
     LineCount = 1;
     QLabel nextName("C");
     registerNextNameLabel(&nextName);
@@ -102,10 +60,10 @@ TEST_F(DeleteWindow, LastPointDisappearsAndItsLineTurnsToTheOrigin) {
 }
 
 TEST_F(DeleteWindow, LastPointRightAfterTheFourteenthLeavesTheOriginAlone) {
-    for (int i = 0; i < 14; ++i) addPoint(1, i % 5, 1);
+    for (int i = 0; i < 14; ++i) addPoint(PointKind::Free, i % 5, 1);
     click(window_->b1);
     EXPECT_EQ(PointCount, 13);
-    EXPECT_EQ(PointTable[OriginSlot].kind, 2);
+    EXPECT_EQ(PointTable[OriginSlot].kind, PointKind::Fixed);
     EXPECT_EQ(PointTable[OriginSlot].x, 0);
     EXPECT_EQ(NextName(), "N");
 }
@@ -152,7 +110,7 @@ TEST_F(DeleteWindow, ModifiedFunctionIsEmptiedAndErased) {
 
 TEST_F(DeleteWindow, WorksWithoutAGraphWindow) {
     grafzone = nullptr;
-    addPoint(1, 1, 1);
+    addPoint(PointKind::Free, 1, 1);
     click(window_->b1);
     click(window_->bfonction);
     EXPECT_EQ(PointCount, 0);
@@ -164,24 +122,24 @@ TEST_F(DeleteWindow, WorksWithoutAGraphWindow) {
 // set, the picture is saved there.
 TEST_F(GraphScene, EveryKindOfConstructionShowsOverTheCurves) {
     CurveSlot[1].formula = "x^2";
-    const int a = addPoint(1, 3, 2), b = addPoint(1, -5, 1);
-    const int turned = addPoint(6);
+    const int a = addPoint(PointKind::Free, 3, 2), b = addPoint(PointKind::Free, -5, 1);
+    const int turned = addPoint(PointKind::Rotation);
     PointTable[turned].source = a;
     PointTable[turned].first = OriginSlot;
     PointTable[turned].angle = std::numbers::pi_v<long double> / 2;
-    const int middle = addPoint(7);
+    const int middle = addPoint(PointKind::Midpoint);
     PointTable[middle].ref1 = a;
     PointTable[middle].ref2 = b;
-    LineTable[0] = TLineRecord{1, a, b};
-    TLineRecord tangent{4};
+    LineTable[0] = TLineRecord{LineKind::TwoPoints, a, b};
+    TLineRecord tangent{LineKind::Tangent};
     tangent.slot = 1;
     tangent.a = 1;
     LineTable[1] = tangent;
     LineCount = 2;
-    addPoint(2, 4, -2);
-    addPoint(2, 8, -3);
-    addPoint(2, 7, -6);
-    addPoint(2, 3, -5);
+    addPoint(PointKind::Fixed, 4, -2);
+    addPoint(PointKind::Fixed, 8, -3);
+    addPoint(PointKind::Fixed, 7, -6);
+    addPoint(PointKind::Fixed, 3, -5);
     ASSERT_TRUE(appendPolygon("EFGHE", true));
 
     graph_->repaintGraph();

@@ -10,8 +10,8 @@
 
 #include <gtest/gtest.h>
 
-#include "plane/forms.h"
-#include "plane/plot_state.h"
+#include "model/plot_state.h"
+#include "model/state_reset.h"
 #include "plane/tchangedomaine.h"
 #include "plane/tchoixf.h"
 #include "plane/tfonczone.h"
@@ -26,14 +26,6 @@
 
 namespace {
 
-void resetSlots() {
-    for (auto& slot : CurveSlot) slot = TCurveSlot{};
-    resetCurveColours();
-    const char* names[] = {"", "f", "g", "h", "i"};
-    for (int k = 0; k <= 4; ++k) CurveSlot[k].name = names[k];
-    PlotFrame = TPlotFrame{};
-}
-
 void typeAndEnter(ColourEdit& edit, const QString& text) {
     edit.clear();
     QTest::keyClicks(&edit, text);
@@ -45,14 +37,11 @@ void typeAndEnter(ColourEdit& edit, const QString& text) {
 class FunctionWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        resetSlots();
+        initialisePlotState();
         window = new TfoncZone;
         foncZone = window;
     }
-    void TearDown() override {
-        clearForms();
-        delete window;
-    }
+    void TearDown() override { delete window; }
     TfoncZone* window = nullptr;
 };
 
@@ -110,7 +99,7 @@ TEST_F(FunctionWindowTest, EnterValidatesOnlyItsOwnEdit) {
 TEST_F(FunctionWindowTest, EnterRepaintsTheGraph) {
     auto* graph = new Tgrafzone;
     grafzone = graph;
-    GraphKind = 1;
+    GraphKind = GraphType::FunctionOfX;
     graph->setGraphSize(512, 512);
     PlotFrame.xmin = PlotFrame.ymin = -8;
     PlotFrame.xmax = PlotFrame.ymax = 8;
@@ -118,7 +107,7 @@ TEST_F(FunctionWindowTest, EnterRepaintsTheGraph) {
     EXPECT_EQ(graph->windowCanvas().pixel(330, PlotFrame.row(2)), clBlue);
     window->cache->click();
     EXPECT_NE(graph->windowCanvas().pixel(330, PlotFrame.row(2)), clBlue);
-    GraphKind = 0;
+    GraphKind = GraphType::None;
     delete graph;
 }
 
@@ -128,11 +117,6 @@ TEST_F(FunctionWindowTest, DomainsStartUnrestrictedOverTheStartUpFrame) {
         EXPECT_EQ(CurveSlot[slot].domain.lo, PlotFrame.xmin);
         EXPECT_EQ(CurveSlot[slot].domain.hi, PlotFrame.xmax);
     }
-}
-
-TEST_F(FunctionWindowTest, ShowingPlacesTheWindow) {
-    window->show();
-    EXPECT_EQ(window->geometry(), QRect(0, 400, 400, 210));
 }
 
 TEST_F(FunctionWindowTest, HelpButtonShowsTheMemo) {
@@ -269,9 +253,9 @@ TEST(ChoiceWindow, ShowingKeepsTheShownChoice) {
 TEST(ChoiceWindow, ClosingEndsTheReadingMode) {
     Tchoixf window;
     window.show();
-    PlotMode = 4;
+    PlotMode = InteractionMode::Variations;
     window.stop()->click();
-    EXPECT_EQ(PlotMode, 0);
+    EXPECT_EQ(PlotMode, InteractionMode::Neutral);
     EXPECT_FALSE(window.isVisible());
 }
 
@@ -286,7 +270,6 @@ protected:
         AppFolder = folder.path().toStdString();
         setSettingsFolder(folder.path());
     }
-    void TearDown() override { clearForms(); }
     void writeLine(const QByteArray& line) {
         QFile file(folder.filePath("setup.txt"));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -359,10 +342,10 @@ TEST_F(OptionsWindowTest, AChangeRepaintsTheVisibleGraphWithTheNewFont) {
 
 TEST_F(OptionsWindowTest, IntroSwitchDuringTheIntroEndsIt) {
     QWidget intro;
-    registerForm("Tintro", &intro);
     intro.show();
     IntroRunning = true;
     Toptionzone window;
+    QObject::connect(&window, &Toptionzone::introCancelled, &intro, &QWidget::hide);
     window.intro3d1->click();
     EXPECT_TRUE(intro.isHidden());
     EXPECT_EQ(readLine(), "31241101");
@@ -371,10 +354,10 @@ TEST_F(OptionsWindowTest, IntroSwitchDuringTheIntroEndsIt) {
 
 TEST_F(OptionsWindowTest, IntroSwitchAfterTheIntroOnlySaves) {
     QWidget intro;
-    registerForm("Tintro", &intro);
     intro.show();
     IntroRunning = false;
     Toptionzone window;
+    QObject::connect(&window, &Toptionzone::introCancelled, &intro, &QWidget::hide);
     window.intro3d1->click();
     EXPECT_FALSE(intro.isHidden());
 }

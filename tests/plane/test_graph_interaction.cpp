@@ -9,16 +9,17 @@
 #include <QTest>
 #include <memory>
 
-#include "constructions/construction_tables.h"
 #include "expression/matutil.h"
-#include "plane/forms.h"
+#include "model/construction_tables.h"
+#include "model/plot_state.h"
+#include "model/state_reset.h"
 #include "plane/graph_interaction.h"
-#include "plane/plot_state.h"
 #include "plane/tcoord.h"
 #include "plane/tgrafzone.h"
 #include "plane/treperezone.h"
 #include "platform/colour_edit.h"
 #include "platform/cursors.h"
+#include "tests/support/points.h"
 
 namespace {
 
@@ -29,15 +30,9 @@ const QString DragText =
 class GraphInteraction : public testing::Test {
 protected:
     void SetUp() override {
-        for (TCurveSlot& slot : CurveSlot) slot = TCurveSlot{};
-        resetCurveColours();
         PointTable = {};
-        clearConstructionCounts();
-        writePresetPoints();
-        GraphKind = 1;
-        PlotMode = 0;
-        SelectedSlot = 1;
-        AnimationRunning = false;
+        initialisePlotState();
+        GraphKind = GraphType::FunctionOfX;
 
         frame_ = std::make_unique<Treperezone>();
         reperezone = frame_.get();
@@ -52,13 +47,9 @@ protected:
     void TearDown() override {
         graphMouseUp(*graph_);
         if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
-        clearForms();
         graph_.reset();
         frame_.reset();
-        for (TCurveSlot& slot : CurveSlot) slot.formula.clear();
-        clearConstructionCounts();
-        GraphKind = 0;
-        PlotMode = 0;
+        initialisePlotState();
     }
 
     void setFrame(long double xmin, long double xmax, long double ymin, long double ymax) {
@@ -70,19 +61,11 @@ protected:
         graph_->repaintGraph();
     }
 
-    QWidget* surface() const { return graph_->widget(); }
+    QWidget* surface() const { return graph_->surface(); }
     void press(Qt::MouseButton button, QPoint at) { QTest::mousePress(surface(), button, {}, at); }
     void release(Qt::MouseButton button, QPoint at) { QTest::mouseRelease(surface(), button, {}, at); }
     void moveTo(QPoint at) { QTest::mouseMove(surface(), at); }
     QPoint pixelOf(long double x, long double y) const { return {PlotFrame.column(x), PlotFrame.row(y)}; }
-
-    int addPoint(int kind, long double x, long double y) {
-        const int slot = takePointSlot();
-        PointTable[slot].kind = kind;
-        PointTable[slot].x = x;
-        PointTable[slot].y = y;
-        return slot;
-    }
 
     TColor shownPixel(QPoint at) const { return fromQColor(graph_->WindowPicture.pixelColor(at)); }
 
@@ -95,7 +78,7 @@ protected:
 struct ModeCase {
     const char* name;
     void (*enter)(Tgrafzone&);
-    int mode;
+    InteractionMode mode;
     const char* status;
     int cursor;
 };
@@ -110,21 +93,21 @@ TEST_P(ModeEntry, SetsTheModeItsStatusTextAndCursor) {
     EXPECT_EQ(PlotMode, c.mode);
     EXPECT_EQ(graph_->statusText(), QString::fromUtf8(c.status));
     EXPECT_EQ(ModeCursor, c.cursor);
-    EXPECT_EQ(AnimationRunning, c.mode != 0);
+    EXPECT_EQ(AnimationRunning, c.mode != InteractionMode::Neutral);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Modes, ModeEntry,
     testing::Values(
-        ModeCase{"Neutral", enterNeutralMode, 0, "", crDefault},
-        ModeCase{"Move", enterMoveMode, 1,
+        ModeCase{"Neutral", enterNeutralMode, InteractionMode::Neutral, "", crDefault},
+        ModeCase{"Move", enterMoveMode, InteractionMode::Move,
                  "Bougez en cliquant sur le bouton gauche.Tapez \"Echap\" ou cliquez droit pour "
                  "quitter ce mode.",
                  crSizeAll},
-        ModeCase{"Zoom", enterZoomMode, 2,
+        ModeCase{"Zoom", enterZoomMode, InteractionMode::Zoom,
                  "Cliquez gauche pour zoomer ou droit pour dézoomer. Tapez \"Echap\" pour quitter le zoom",
                  9},
-        ModeCase{"Browse", enterBrowseMode, 3,
+        ModeCase{"Browse", enterBrowseMode, InteractionMode::Browse,
                  "Cliquez gauche ou droit et déplacez la souris. Tapez \"Echap\" pour quitter ce mode.",
                  crSizeWE}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -133,7 +116,7 @@ TEST_F(GraphInteraction, EscapeGoesBackToNeutralMode) {
     enterZoomMode(*graph_);
     AnimationRunning = true;
     QTest::keyClick(surface(), Qt::Key_Escape);
-    EXPECT_EQ(PlotMode, 0);
+    EXPECT_EQ(PlotMode, InteractionMode::Neutral);
     EXPECT_TRUE(graph_->statusText().isEmpty());
     EXPECT_FALSE(AnimationRunning);
     EXPECT_EQ(ModeCursor, crDefault);
@@ -142,7 +125,7 @@ TEST_F(GraphInteraction, EscapeGoesBackToNeutralMode) {
 TEST_F(GraphInteraction, OtherKeysChangeNothing) {
     enterZoomMode(*graph_);
     QTest::keyClick(surface(), Qt::Key_A);
-    EXPECT_EQ(PlotMode, 2);
+    EXPECT_EQ(PlotMode, InteractionMode::Zoom);
 }
 
 TEST_F(GraphInteraction, MoveAndZoomHideTheSliderButBrowseKeepsIt) {
@@ -227,6 +210,46 @@ TEST_F(GraphInteraction, ZoomOutStopsOnceTheFrameIsAMillionHigh) {
     EXPECT_EQ(PlotFrame.xmax, 10);
 }
 
+TEST_F(GraphInteraction, ZoomInOnAFrameNarrowerThanTheRoundingKeepsItsExactBounds) {
+    setFrame(0.0001L, 0.0004L, -7.94L, 7.94L);
+    enterZoomMode(*graph_);
+    const long double cx = (340 - PlotFrame.originx) * PlotFrame.pixelx;
+    press(Qt::LeftButton, {340, 270});
+    EXPECT_NEAR(static_cast<double>(PlotFrame.xmax - PlotFrame.xmin), 0.0002, 1e-15);
+    EXPECT_NEAR(static_cast<double>((PlotFrame.xmin + PlotFrame.xmax) / 2), static_cast<double>(cx), 1e-15);
+    // The y axis is wide enough to be rounded as usual.
+    EXPECT_EQ(PlotFrame.ymax, RoundTo(PlotFrame.ymax, 3));
+
+    const long double zoomedWidth = PlotFrame.xmax - PlotFrame.xmin;
+    press(Qt::RightButton, {340, 270});
+    EXPECT_NEAR(static_cast<double>(PlotFrame.xmax - PlotFrame.xmin), static_cast<double>(1.2L * zoomedWidth), 1e-15);
+
+    // Typing a new Xmax in an orthonormal frame fits y to the same scale around the axis.
+    frame_->ortho->setChecked(true);
+    frame_->Editxmax->setText("1");
+    frame_->EditxmaxKeyPress();
+    EXPECT_EQ(PlotFrame.xmax, 1);
+    EXPECT_NEAR(static_cast<double>((PlotFrame.ymax - PlotFrame.ymin) / 540),
+                static_cast<double>((PlotFrame.xmax - PlotFrame.xmin) / 680), 1e-6);
+    EXPECT_GT(PlotFrame.ymin, -1);
+    EXPECT_LT(PlotFrame.ymin, 0);
+}
+
+TEST_F(GraphInteraction, ZoomNeverEmptiesTheFrameAndZoomingOutAlwaysWidensIt) {
+    setFrame(0.0001L, 0.0004L, -7.94L, 7.94L);
+    enterZoomMode(*graph_);
+    for (int click = 0; click < 150; ++click) {
+        press(Qt::LeftButton, {340, 270});
+        release(Qt::LeftButton, {340, 270});
+        ASSERT_LT(PlotFrame.xmin, PlotFrame.xmax) << "after " << click + 1 << " zooms";
+        ASSERT_LT(PlotFrame.ymin, PlotFrame.ymax) << "after " << click + 1 << " zooms";
+    }
+    const long double width = PlotFrame.xmax - PlotFrame.xmin, height = PlotFrame.ymax - PlotFrame.ymin;
+    press(Qt::RightButton, {340, 270});
+    EXPECT_GT(PlotFrame.xmax - PlotFrame.xmin, width);
+    EXPECT_GT(PlotFrame.ymax - PlotFrame.ymin, height);
+}
+
 // --- Move -----------------------------------------------------------------------
 
 TEST_F(GraphInteraction, MoveModeSlidesTheFrameWithTheMouse) {
@@ -300,13 +323,13 @@ TEST_F(GraphInteraction, BrowsingStaysInsideARestrictedDomain) {
 // --- Dragging points ---------------------------------------------------------------
 
 TEST_F(GraphInteraction, OfTwoCloseFreePointsTheHigherSlotIsDragged) {
-    addPoint(1, 1, 1);
-    addPoint(1, 1.2L, 1);
+    addPoint(PointKind::Free, 1, 1);
+    addPoint(PointKind::Free, 1.2L, 1);
     graph_->repaintGraph();
     press(Qt::LeftButton, pixelOf(1.1L, 1));
     EXPECT_EQ(DraggedPoint, 2);
     EXPECT_EQ(graph_->statusText(), DragText);
-    EXPECT_EQ(PlotMode, 0);
+    EXPECT_EQ(PlotMode, InteractionMode::Neutral);
     moveTo(pixelOf(-4, -3));
     EXPECT_NEAR(static_cast<double>(PointTable[2].x), -4, 0.05);
     EXPECT_EQ(PointTable[1].x, 1);
@@ -314,7 +337,7 @@ TEST_F(GraphInteraction, OfTwoCloseFreePointsTheHigherSlotIsDragged) {
 }
 
 TEST_F(GraphInteraction, DraggedFreePointFollowsTheMouse) {
-    addPoint(1, 1, 1);
+    addPoint(PointKind::Free, 1, 1);
     graph_->repaintGraph();
     press(Qt::LeftButton, pixelOf(1, 1));
     const QPoint target = pixelOf(-3, 2);
@@ -329,9 +352,9 @@ TEST_F(GraphInteraction, DraggedFreePointFollowsTheMouse) {
 }
 
 TEST_F(GraphInteraction, InThePolarKindTheDragShowsRhoAndTheta) {
-    addPoint(1, 1, 1);
+    addPoint(PointKind::Free, 1, 1);
     graph_->repaintGraph();
-    GraphKind = 4;
+    GraphKind = GraphType::Polar;
     press(Qt::LeftButton, pixelOf(1, 1));
     const QPoint target = pixelOf(0, -3);
     moveTo(target);
@@ -344,7 +367,7 @@ TEST_F(GraphInteraction, InThePolarKindTheDragShowsRhoAndTheta) {
 
 TEST_F(GraphInteraction, PointOnACurveStaysOnItsCurve) {
     CurveSlot[1].formula = "x^2";
-    const int slot = addPoint(3, 1, 1);
+    const int slot = addPoint(PointKind::OnCurve, 1, 1);
     PointTable[slot].slot = 1;
     graph_->repaintGraph();
     press(Qt::LeftButton, pixelOf(1, 1));
@@ -360,7 +383,7 @@ TEST_F(GraphInteraction, PointOnACurveStaysOnItsCurve) {
 TEST_F(GraphInteraction, PointOnACurveDoesNotLeaveItsDomain) {
     CurveSlot[1].formula = "x^2";
     CurveSlot[1].domain = TDomain{0, 1.5L, true};
-    const int slot = addPoint(3, 1, 1);
+    const int slot = addPoint(PointKind::OnCurve, 1, 1);
     PointTable[slot].slot = 1;
     graph_->repaintGraph();
     press(Qt::LeftButton, pixelOf(1, 1));
@@ -370,7 +393,7 @@ TEST_F(GraphInteraction, PointOnACurveDoesNotLeaveItsDomain) {
 }
 
 TEST_F(GraphInteraction, FixedPointsAndImagesAreNotDragged) {
-    addPoint(2, 1, 1);
+    addPoint(PointKind::Fixed, 1, 1);
     graph_->repaintGraph();
     press(Qt::LeftButton, pixelOf(1, 1));
     EXPECT_EQ(DraggedPoint, 0);
@@ -378,14 +401,14 @@ TEST_F(GraphInteraction, FixedPointsAndImagesAreNotDragged) {
 }
 
 TEST_F(GraphInteraction, NoDragOutsideNeutralMode) {
-    addPoint(1, 1, 1);
+    addPoint(PointKind::Free, 1, 1);
     enterMoveMode(*graph_);
     press(Qt::LeftButton, pixelOf(1, 1));
     EXPECT_EQ(DraggedPoint, 0);
 }
 
 TEST_F(GraphInteraction, ImagesFollowTheDraggedSource) {
-    const int a = addPoint(1, 1, 1), b = addPoint(2, 3, 1), mid = addPoint(7, 0, 0);
+    const int a = addPoint(PointKind::Free, 1, 1), b = addPoint(PointKind::Fixed, 3, 1), mid = addPoint(PointKind::Midpoint, 0, 0);
     PointTable[mid].ref1 = a;
     PointTable[mid].ref2 = b;
     graph_->repaintGraph();
@@ -396,7 +419,7 @@ TEST_F(GraphInteraction, ImagesFollowTheDraggedSource) {
 }
 
 TEST_F(GraphInteraction, ReleaseClearsOnlyTheDragMessage) {
-    addPoint(1, 1, 1);
+    addPoint(PointKind::Free, 1, 1);
     graph_->repaintGraph();
     press(Qt::LeftButton, pixelOf(1, 1));
     moveTo(pixelOf(2, 2));
@@ -416,8 +439,8 @@ TEST_F(GraphInteraction, CoordinatesWindowFollowsTheDraggedPointItNames) {
     Tcoord window;
     coord = &window;
     window.show();
-    addPoint(1, 1, 1);
-    addPoint(1, -4, -4);
+    addPoint(PointKind::Free, 1, 1);
+    addPoint(PointKind::Free, -4, -4);
     window.Editnom->setText("A");
     graph_->repaintGraph();
     press(Qt::LeftButton, pixelOf(1, 1));

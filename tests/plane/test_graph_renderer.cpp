@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "expression/parsor.h"
+#include "model/plot_state.h"
 #include "plane/graph_renderer.h"
-#include "plane/plot_state.h"
 
 namespace {
 

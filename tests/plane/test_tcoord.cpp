@@ -3,9 +3,11 @@
 #include <QLabel>
 #include <QTest>
 
-#include "constructions/construction_tables.h"
+#include "model/construction_tables.h"
+#include "model/state_reset.h"
 #include "plane/tcoord.h"
 #include "platform/colour_edit.h"
+#include "tests/support/points.h"
 
 namespace {
 
@@ -13,22 +15,16 @@ class CoordinatesWindow : public testing::Test {
 protected:
     void SetUp() override {
         PointTable = {};
-        clearConstructionCounts();
-        writePresetPoints();
+        initialisePlotState();
     }
-    void TearDown() override { clearConstructionCounts(); }
+    void TearDown() override { initialisePlotState(); }
 
     void enterName(const char* name) {
         window.Editnom->clear();
         QTest::keyClicks(window.Editnom, name);
         QTest::keyClick(window.Editnom, Qt::Key_Return);
     }
-    void addPoint(long double x, long double y) {
-        const int slot = takePointSlot();
-        PointTable[slot].kind = 1;
-        PointTable[slot].x = x;
-        PointTable[slot].y = y;
-    }
+    static void addFreePoint(long double x, long double y) { addPoint(PointKind::Free, x, y); }
 
     Tcoord window;
 };
@@ -47,22 +43,22 @@ TEST_F(CoordinatesWindow, OriginIsAccepted) {
 }
 
 TEST_F(CoordinatesWindow, PointInUseShowsItsCoordinatesToTwoDecimals) {
-    addPoint(1.234L, -5.678L);
-    addPoint(2, 0.5L);
+    addFreePoint(1.234L, -5.678L);
+    addFreePoint(2, 0.5L);
     enterName("A");
     EXPECT_EQ(window.Editnom->fontColour(), clBlack);
     EXPECT_EQ(window.afcoord->text(), "(1.23;-5.68)");
 }
 
 TEST_F(CoordinatesWindow, TypedLetterIsPutInUpperCase) {
-    addPoint(2, 0.5L);
+    addFreePoint(2, 0.5L);
     enterName("a");
     EXPECT_EQ(window.Editnom->text(), "A");
     EXPECT_EQ(window.afcoord->text(), "(2;0.5)");
 }
 
 TEST_F(CoordinatesWindow, LetterBeyondTheLastPointIsRefusedInRed) {
-    addPoint(2, 0.5L);
+    addFreePoint(2, 0.5L);
     enterName("A");
     enterName("B");
     EXPECT_EQ(window.Editnom->fontColour(), clRed);

@@ -8,16 +8,16 @@
 
 #include <gtest/gtest.h>
 
-#include "plane/forms.h"
+#include "model/construction_tables.h"
+#include "model/plot_state.h"
+#include "model/state_reset.h"
 #include "plane/graph_interaction.h"
-#include "plane/plot_state.h"
 #include "plane/tfonczone.h"
 #include "plane/tgrafzone.h"
 #include "plane/toptionzone.h"
 #include "plane/treperezone.h"
 #include "platform/messages.h"
 #include "platform/settings.h"
-#include "constructions/construction_tables.h"
 #include "tools/ttabval.h"
 
 #include <QCheckBox>
@@ -31,24 +31,17 @@ constexpr int Width = 512, Height = 512;
 class GraphWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (auto& slot : CurveSlot) slot = TCurveSlot{};
-        resetCurveColours();
-        CurveSlot[1].name = "f";
-        CurveSlot[2].name = "g";
-        PlotFrame = TPlotFrame{};
+        initialisePlotState();
         PlotFrame.xmin = PlotFrame.ymin = -8;
         PlotFrame.xmax = PlotFrame.ymax = 8;
-        GraphKind = 1;
-        Painting = false;
+        GraphKind = GraphType::FunctionOfX;
         graph = new Tgrafzone;
         grafzone = graph;
         graph->setGraphSize(Width, Height);
     }
     void TearDown() override {
-        clearForms();
         delete graph;
-        GraphKind = 0;
-        Painting = false;
+        initialisePlotState();
     }
 
     TColor windowPixel(int x, int y) { return graph->windowCanvas().pixel(x, y); }
@@ -64,6 +57,31 @@ TEST_F(GraphWindowTest, DrawingAreaHasTheRequestedSize) {
     EXPECT_EQ(graph->WindowPicture.size(), QSize(Width, Height));
 }
 
+// Without its caption bar the window is resized by its edges, and the new size
+// is drawn at once, as when the layout resizes it.
+TEST_F(GraphWindowTest, WithoutCaptionItsEdgesResizeIt) {
+    graph->showCaption(false);
+    graph->show();
+    graph->repaintGraph();
+    QWidget* surface = graph->surface();
+    const QPoint edge(Width - 1, Height / 2);
+    QTest::mousePress(surface, Qt::LeftButton, {}, edge);
+    QTest::mouseMove(surface, edge + QPoint(40, 0));
+    QTest::mouseRelease(surface, Qt::LeftButton, {}, edge + QPoint(40, 0));
+    EXPECT_EQ(graph->graphWidth(), Width + 40);
+    EXPECT_EQ(graph->WindowPicture.width(), Width + 40);
+    EXPECT_EQ(PlotFrame.pixelx, 16.0L / (Width + 40));
+    EXPECT_EQ(MouseButton, 0);  // the drag never reached the interaction modes
+
+    QTest::mousePress(surface, Qt::LeftButton, {}, QPoint(Width / 2, Height / 2));
+    EXPECT_EQ(MouseButton, 1);
+    QTest::mouseRelease(surface, Qt::LeftButton, {}, QPoint(Width / 2, Height / 2));
+    graph->showCaption(true);
+    QTest::mousePress(surface, Qt::LeftButton, {}, QPoint(0, Height / 2));
+    EXPECT_EQ(MouseButton, 1);
+    QTest::mouseRelease(surface, Qt::LeftButton, {}, QPoint(0, Height / 2));
+}
+
 TEST_F(GraphWindowTest, TraceDerivesTheFrameAndDrawsAxesAndCurves) {
     CurveSlot[1].formula = "x^2-2";
     graph->trace();
@@ -75,7 +93,7 @@ TEST_F(GraphWindowTest, TraceDerivesTheFrameAndDrawsAxesAndCurves) {
 }
 
 TEST_F(GraphWindowTest, PolarKindDrawsNeitherAxesNorSquares) {
-    GraphKind = 4;
+    GraphKind = GraphType::Polar;
     graph->trace();
     EXPECT_EQ(windowPixel(256, 60), clWhite);
     EXPECT_EQ(windowPixel(288, 130), clWhite);
@@ -105,7 +123,7 @@ TEST_F(GraphWindowTest, RepaintEraseMarksOfTheBackBuffer) {
 }
 
 TEST_F(GraphWindowTest, NoCurvesBeforeAGraphKindIsChosen) {
-    GraphKind = 0;
+    GraphKind = GraphType::None;
     CurveSlot[1].formula = "1";
     graph->trace();
     EXPECT_NE(windowPixel(330, PlotFrame.row(1)), clBlue);
@@ -236,7 +254,7 @@ TEST_F(GraphWindowTest, TableOfValuesPointsFollowItsCheckBox) {
 
 TEST_F(GraphWindowTest, ShownSpaceViewKeepsTheConstructionsOffButEndsThePaint) {
     QWidget space;
-    registerForm("Tgrafgl", &space);
+    graph->setSpaceView(&space);
     space.show();
     ValuePoints[0] = TValuePoint{1, 1};
     ValuePointCount = 1;
@@ -246,7 +264,6 @@ TEST_F(GraphWindowTest, ShownSpaceViewKeepsTheConstructionsOffButEndsThePaint) {
     graph->trace();
     EXPECT_NE(windowPixel(PlotFrame.column(1) + 3, PlotFrame.row(1) + 3), clRed);
     EXPECT_FALSE(Painting);
-    registerForm("Tgrafgl", nullptr);
     ValuePointCount = 0;
     delete table;
 }
@@ -266,25 +283,25 @@ TEST_F(GraphWindowTest, ShownSliderIsPlacedAboveTheStatusBarByEachPaint) {
 }
 
 TEST_F(GraphWindowTest, MouseAndKeysGoToTheInteractionModes) {
-    QWidget* surface = graph->widget();
+    QWidget* surface = graph->surface();
     QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier, QPoint(100, 120));
     EXPECT_EQ(MouseButton, 1);
     EXPECT_EQ(DragStartX, 100);
     EXPECT_EQ(DragStartY, 120);
     QTest::mouseRelease(surface, Qt::LeftButton, Qt::NoModifier, QPoint(100, 120));
     EXPECT_EQ(MouseButton, 0);
-    PlotMode = 2;
+    PlotMode = InteractionMode::Zoom;
     QTest::keyClick(surface, Qt::Key_Escape);
-    EXPECT_EQ(PlotMode, 0);
+    EXPECT_EQ(PlotMode, InteractionMode::Neutral);
 }
 
 TEST_F(GraphWindowTest, PopUpMenuChangesTheMode) {
     graph->Zoom1->trigger();
-    EXPECT_EQ(PlotMode, 2);
+    EXPECT_EQ(PlotMode, InteractionMode::Zoom);
     graph->Dplacer1->trigger();
-    EXPECT_EQ(PlotMode, 1);
+    EXPECT_EQ(PlotMode, InteractionMode::Move);
     graph->Modenormal1->trigger();
-    EXPECT_EQ(PlotMode, 0);
+    EXPECT_EQ(PlotMode, InteractionMode::Neutral);
 }
 
 TEST_F(GraphWindowTest, StatusBarGetsOutOfTheWayOfTheMouse) {

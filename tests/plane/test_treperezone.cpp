@@ -6,8 +6,8 @@
 #include <QTest>
 #include <cmath>
 
-#include "plane/forms.h"
-#include "plane/plot_state.h"
+#include "model/plot_state.h"
+#include "model/state_reset.h"
 #include "plane/tgrafzone.h"
 #include "plane/treperezone.h"
 #include "platform/colour_edit.h"
@@ -19,10 +19,9 @@ constexpr int Unpainted = 123456;  // an origin row no paint of a 540-pixel grap
 class TreperezoneTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        PlotFrame = TPlotFrame{};
+        initialisePlotState();
         PlotFrame.ymin = -7.94L;
         PlotFrame.ymax = 7.94L;
-        Painting = false;
         grafzone = new Tgrafzone;
         grafzone->setGraphSize(680, 540);
         reperezone = new Treperezone;
@@ -32,7 +31,6 @@ protected:
     void TearDown() override {
         delete reperezone;
         delete grafzone;
-        clearForms();
     }
     static void enter(ColourEdit* edit, const char* text) {
         edit->clear();
@@ -182,13 +180,23 @@ TEST_F(TreperezoneTest, ShowBoundsWritesTheFrameInBlack) {
     EXPECT_EQ(reperezone->Editxmin->fontColour(), clBlack);
 }
 
+TEST_F(TreperezoneTest, AFrameTooWideToMeasureIsRefused) {
+    reperezone->ortho->setChecked(true);
+    enter(reperezone->Editxmin, "-6*10^4931");
+    ASSERT_LT(PlotFrame.xmin, -5e4931L);
+    enter(reperezone->Editxmax, "6*10^4931");
+    EXPECT_EQ(PlotFrame.xmax, 10);
+    EXPECT_EQ(reperezone->Editxmax->text(), "10");
+    EXPECT_TRUE(std::isfinite(PlotFrame.ymin) && std::isfinite(PlotFrame.ymax));
+}
+
 TEST_F(TreperezoneTest, StopHidesTheWindow) {
     reperezone->show();
     QTest::mouseClick(reperezone->stop(), Qt::LeftButton);
     EXPECT_FALSE(reperezone->isVisible());
 }
 
-TEST_F(TreperezoneTest, StartsWithTheSpecifiedTexts) {
+TEST_F(TreperezoneTest, StartsWithItsCaptionsAndDefaultBounds) {
     Treperezone fresh;
     EXPECT_EQ(fresh.windowTitle(), "Repère");
     EXPECT_EQ(fresh.Editxmin->text(), "-10");

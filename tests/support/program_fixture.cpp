@@ -6,7 +6,6 @@
 #include <QFileInfo>
 
 #include "app/tformparent.h"
-#include "plane/forms.h"
 
 namespace {
 
@@ -35,7 +34,6 @@ ProgramFixture::ProgramFixture()
 
 ProgramFixture::~ProgramFixture() {
     delete started_.mainWindow;
-    clearForms();
     if (hadHome_) qputenv("LUMOVA_HOME", savedHome_);
     else qunsetenv("LUMOVA_HOME");
     if (hadConfig_) qputenv("XDG_CONFIG_HOME", savedConfig_);

@@ -1,10 +1,10 @@
-// Where the marks of the value and solving windows fall, in pixels.
+// Where the marks of the analysis windows fall, in pixels.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "plane/plot_state.h"
+#include "model/plot_state.h"
 #include "tools/graph_marks.h"
 
 namespace {
@@ -117,6 +117,23 @@ TEST(IntersectionMarks, CrossAtThePointAndASegmentDownToTheAxis) {
     ASSERT_EQ(marks.size(), 3u);
     EXPECT_TRUE(contains(marks, QPoint(166, 134), QPoint(186, 154)));
     EXPECT_TRUE(contains(marks, QPoint(176, 144), QPoint(176, 160)));
+}
+
+TEST(ExtremumMarks, DoubleArrowMeasuredInFrameUnits) {
+    const Marks marks = extremumMarks(squareFrame(), {{2, 3}});
+    ASSERT_EQ(marks.size(), 5u);
+    // 0.8 either side is 12.8 pixels, truncated; the heads go back 0.5 (8 pixels), 0.1 aside.
+    EXPECT_TRUE(contains(marks, QPoint(179, 112), QPoint(204, 112)));
+    EXPECT_TRUE(contains(marks, QPoint(179, 112), QPoint(187, 111)));
+    EXPECT_TRUE(contains(marks, QPoint(179, 112), QPoint(187, 114)));
+    EXPECT_TRUE(contains(marks, QPoint(204, 112), QPoint(196, 111)));
+    EXPECT_TRUE(contains(marks, QPoint(204, 112), QPoint(196, 114)));
+}
+
+TEST(RateMarks, RightAngleFromTheFirstPointWithBothDifferences) {
+    const RateMarks marks = rateMarks(squareFrame(), {1, 1}, {3, 9});
+    EXPECT_EQ(marks.path, (Marks{{QPoint(176, 144), QPoint(208, 144)}, {QPoint(208, 144), QPoint(208, 16)}}));
+    EXPECT_EQ(marks.texts, (std::vector<MarkText>{{QPoint(192, 149), "2"}, {QPoint(213, 80), "8"}}));
 }
 
 }  // namespace

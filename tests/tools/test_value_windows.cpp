@@ -16,28 +16,25 @@
 #include <QToolButton>
 #include <memory>
 
-#include "constructions/construction_tables.h"
-#include "plane/forms.h"
-#include "plane/plot_state.h"
+#include "model/construction_tables.h"
+#include "model/plot_state.h"
+#include "model/state_reset.h"
 #include "plane/tgrafzone.h"
+#include "plane/tool_support.h"
 #include "plane/toptionzone.h"
 #include "platform/colour_edit.h"
+#include "tests/support/graph_window_fixture.h"
 #include "tools/tantecedent.h"
 #include "tools/tcalczone.h"
 #include "tools/timagezone.h"
 #include "tools/tintersection.h"
 #include "tools/ttabval.h"
-#include "tools/tool_support.h"
 #include "tools/tzerozone.h"
 
 // Readable failures for texts of the widgets.
 void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace {
-
-bool isRed(const QImage& picture, int x, int y) {
-    return picture.valid(x, y) && picture.pixelColor(x, y) == QColor(Qt::red);
-}
 
 int redPixels(const QImage& picture) {
     int count = 0;
@@ -55,48 +52,15 @@ void typeInto(ColourEdit* edit, const QString& text) {
 
 void pressEnter(ColourEdit* edit) { QTest::keyClick(edit, Qt::Key_Return); }
 
-// Near the left edge: a radio button or a check box only reacts on its box and caption.
-void click(QAbstractButton* button) {
-    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
-}
-
 // The typical session: the frame of "Fonction de x" on an 850 x 800 graph window.
-class ValueWindows : public ::testing::Test {
+class ValueWindows : public GraphWindowFixture {
 protected:
     void SetUp() override {
-        for (int slot = 0; slot < CurveSlotCount; ++slot) CurveSlot[slot].formula.clear();
-        const char* names[] = {"", "f", "g", "h", "i"};
-        for (int slot = 1; slot <= 4; ++slot) CurveSlot[slot].name = names[slot];
-        resetCurveColours();
-        PlotFrame = TPlotFrame{};
-        PlotFrame.ymin = -7.94L;
-        PlotFrame.ymax = 7.94L;
-        GraphKind = 1;
-        ValuePointCount = 0;
-
-        graph_.reset(new Tgrafzone);
-        grafzone = graph_.get();
-        graph_->setGraphSize(850, 800);
+        GraphWindowFixture::SetUp();
         options_.reset(new Toptionzone);
         optionzone = options_.get();
     }
 
-    void TearDown() override {
-        clearForms();
-        for (TCurveSlot& slot : CurveSlot) slot.formula.clear();
-        GraphKind = 0;
-        ValuePointCount = 0;
-    }
-
-    void showFunction(const char* formula, int slot = 1) {
-        CurveSlot[slot].formula = formula;
-        graph_->repaintGraph();
-    }
-
-    const QImage& backBuffer() const { return graph_->OffscreenBitmap; }
-    const QImage& shownPicture() const { return graph_->WindowPicture; }
-
-    std::unique_ptr<Tgrafzone> graph_;
     std::unique_ptr<Toptionzone> options_;
 };
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "constructions/construction_tables.h"
-#include "plane/plot_state.h"
+#include "model/construction_tables.h"
+#include "model/plot_state.h"
 #include "tools/values_solving.h"
 
 namespace {

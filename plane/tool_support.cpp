@@ -1,0 +1,145 @@
+#include "plane/tool_support.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <cmath>
+#include <string>
+
+#include "expression/matutil.h"
+#include "model/construction_tables.h"
+#include "platform/colour_edit.h"
+#include "platform/tool_window.h"
+
+namespace {
+
+// Title cells look like the fixed cells of a string grid.
+const QColor TitleBackground(0xF0, 0xF0, 0xF0);
+
+bool isUsable(long double value, bool (*acceptable)(long double)) {
+    if (value == ErrorValue || !std::isfinite(value)) return false;
+    return !acceptable || acceptable(value);
+}
+
+}  // namespace
+
+long double readNumberField(ColourEdit& edit, const char* defaultText,
+                            bool (*acceptable)(long double)) {
+    long double value = NumberReader(edit.latin1Text());
+    if (!isUsable(value, acceptable)) {
+        edit.setText(QString::fromLatin1(defaultText));
+        value = NumberReader(defaultText);
+    }
+    edit.paintBlack();
+    return value;
+}
+
+QString slotName(int slot) {
+    static const char* const names[] = {"", "f", "g", "h", "i"};
+    return names[slot];
+}
+
+QRadioButton* makeSlotButton(int slot, QWidget* parent) {
+    auto* button = new QRadioButton(slotName(slot), parent);
+    button->setProperty("slot", slot);
+    return button;
+}
+
+int chosenSlot(const std::vector<QRadioButton*>& buttons) {
+    for (const QRadioButton* button : buttons)
+        if (button->isChecked()) return button->property("slot").toInt();
+    return 0;
+}
+
+void layOutInRow(QGroupBox* group, std::initializer_list<QRadioButton*> buttons) {
+    auto* layout = new QHBoxLayout(group);
+    for (QRadioButton* button : buttons) layout->addWidget(button);
+}
+
+int pointSlotOf(const std::string& name) {
+    if (name.size() != 1) return 0;
+    const int slot = LetterCode(name) - 64;
+    return isValidPointReference(slot) ? slot : 0;
+}
+
+QTableWidget* makeStringGrid(int columns, int rows, GridTitles titles, bool editable) {
+    auto* grid = new QTableWidget(rows, columns);
+    grid->setProperty("titleRow", titles != GridTitles::FirstColumn);
+    grid->setProperty("titleColumn", titles != GridTitles::FirstRow);
+    grid->horizontalHeader()->hide();
+    grid->verticalHeader()->hide();
+    grid->setEditTriggers(editable ? QAbstractItemView::AllEditTriggers
+                                   : QAbstractItemView::NoEditTriggers);
+    return grid;
+}
+
+void setCell(QTableWidget& grid, int column, int row, const QString& text) {
+    if (QTableWidgetItem* item = grid.item(row, column)) {
+        item->setText(text);
+        return;
+    }
+    auto* item = new QTableWidgetItem(text);
+    if ((column == 0 && grid.property("titleColumn").toBool())
+        || (row == 0 && grid.property("titleRow").toBool()))
+        item->setBackground(TitleBackground);
+    grid.setItem(row, column, item);
+}
+
+QString cellText(const QTableWidget& grid, int column, int row) {
+    const QTableWidgetItem* item = grid.item(row, column);
+    return item ? item->text() : QString();
+}
+
+void clearCells(QTableWidget& grid, int firstColumn, int firstRow) {
+    for (int row = firstRow; row < grid.rowCount(); ++row)
+        for (int column = firstColumn; column < grid.columnCount(); ++column)
+            if (QTableWidgetItem* item = grid.item(row, column)) item->setText(QString());
+}
+
+void setColumnWidths(QTableWidget& grid, int firstWidth, int otherWidth) {
+    for (int column = 0; column < grid.columnCount(); ++column)
+        grid.setColumnWidth(column, column == 0 ? firstWidth : otherWidth);
+}
+
+void showAtLeast(QTableWidget& grid, int columns, int rows) {
+    int width = 2 * grid.frameWidth() + grid.verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < columns; ++column) width += grid.columnWidth(column);
+    const int height = 2 * grid.frameWidth() + rows * grid.verticalHeader()->defaultSectionSize()
+                       + grid.horizontalScrollBar()->sizeHint().height();
+    grid.setMinimumSize(width, height);
+}
+
+void showExactly(QTableWidget& grid, int columns, int rows) {
+    showAtLeast(grid, columns, rows);
+    grid.setMaximumHeight(grid.minimumHeight());
+}
+
+QVBoxLayout* makeBodyLayout(ToolWindow& window) {
+    auto* layout = new QVBoxLayout(window.body());
+    layout->setContentsMargins(0, 0, 0, 0);
+    return layout;
+}
+
+QHBoxLayout* makeButtonRow(QWidget* button, QToolButton* stop) {
+    auto* row = new QHBoxLayout;
+    row->addWidget(button);
+    row->addStretch();
+    row->addWidget(stop);
+    return row;
+}
+
+void showToolWindow(ToolWindow& window, QWidget* focus) {
+    window.show();
+    window.raise();
+    if (focus) focus->setFocus();
+}
+
+void hideAndFocusMainWindow(ToolWindow& window) {
+    window.hide();
+    if (QWidget* main = window.window(); main != &window) main->activateWindow();
+}

@@ -1,0 +1,71 @@
+#pragma once
+// What the analysis windows have in common: numeric fields that fall back to
+// their default text, the choice of a function by its letter, string grids
+// addressed as (column, row) with a title row and column, and showing or
+// closing a window.
+
+#include <QString>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+class ColourEdit;
+class QGroupBox;
+class QHBoxLayout;
+class QRadioButton;
+class QTableWidget;
+class QToolButton;
+class QVBoxLayout;
+class QWidget;
+class ToolWindow;
+
+// Gives a control the name other windows and the menu find it by.
+template <class Widget>
+Widget* named(const char* name, Widget* widget) {
+    widget->setObjectName(name);
+    return widget;
+}
+
+// Reads a numeric field (a constant expression such as pi/2 is a number). A text
+// that is not a finite number, or that `acceptable` refuses, gets the field's
+// default text back and yields the default's value. The field ends up black.
+long double readNumberField(ColourEdit& edit, const char* defaultText,
+                            bool (*acceptable)(long double) = nullptr);
+
+// The radio button "f", "g", "h" or "i" of function slot 1..4.
+QRadioButton* makeSlotButton(int slot, QWidget* parent);
+// The slot of the checked button, 0 when none is checked.
+int chosenSlot(const std::vector<QRadioButton*>& buttons);
+// "f", "g", "h", "i" for slots 1..4.
+QString slotName(int slot);
+// Radio buttons side by side in their group box.
+void layOutInRow(QGroupBox* group, std::initializer_list<QRadioButton*> buttons);
+
+// The point a one-letter name stands for ("A" is slot 1, "O" the origin): its
+// slot when it is in use or the origin, 0 for any other text.
+int pointSlotOf(const std::string& name);
+
+// The string grids of the analysis windows: cells are addressed column first;
+// the first column holds titles, and so does the first row of most grids.
+enum class GridTitles { FirstColumn, FirstRowAndColumn, FirstRow };
+QTableWidget* makeStringGrid(int columns, int rows, GridTitles titles, bool editable);
+void setCell(QTableWidget& grid, int column, int row, const QString& text);
+QString cellText(const QTableWidget& grid, int column, int row);
+// Empties every cell from that column rightwards and from that row downwards.
+void clearCells(QTableWidget& grid, int firstColumn, int firstRow);
+void setColumnWidths(QTableWidget& grid, int firstWidth, int otherWidth);
+// Makes the grid at least large enough to show that many of its first columns
+// and rows, scroll bars included.
+void showAtLeast(QTableWidget& grid, int columns, int rows);
+// Makes it exactly that high, for grids whose row count never changes.
+void showExactly(QTableWidget& grid, int columns, int rows);
+
+// The layout of a window's own controls, flush with the window's margins.
+QVBoxLayout* makeBodyLayout(ToolWindow& window);
+// A button on the left, the window's stop button on the right.
+QHBoxLayout* makeButtonRow(QWidget* button, QToolButton* stop);
+
+// Shows a tool window above the others, with the focus in `focus` when given.
+void showToolWindow(ToolWindow& window, QWidget* focus = nullptr);
+// Hides a tool window and gives the keyboard back to the main window.
+void hideAndFocusMainWindow(ToolWindow& window);
