@@ -2,7 +2,8 @@
 # Builds the benchmarks in Release and prints one table of every ratio: the
 # median CPU time of interleaved repetitions of a benchmark against its
 # baseline measured in the same run, with the spread (coefficients of
-# variation of both, added in quadrature). The full output of each program is
+# variation of both, added in quadrature), then the largest difference of each
+# reference formula from its native code. The full output of each program is
 # kept in build/bench/results/. Options are passed on to every program and
 # override the defaults below, e.g.
 #
@@ -37,3 +38,6 @@ echo "load average after:  $(load)"
 echo
 echo "$header"
 printf '%s\n' "${rows[@]}"
+# Speed must not cost accuracy: the compiled formulas against their native code.
+echo
+sed -n '/^formula .*largest relative difference/,/^$/p' "$results/bench_evaluate.txt"
