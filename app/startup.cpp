@@ -50,6 +50,7 @@
 #include "platform/messages.h"
 #include "platform/settings.h"
 #include "platform/sound.h"
+#include "tools/tairezone.h"
 #include "tools/tantecedent.h"
 #include "tools/tcalczone.h"
 #include "tools/tderivzone.h"
@@ -57,6 +58,9 @@
 #include "tools/textremzone.h"
 #include "tools/timagezone.h"
 #include "tools/tintersection.h"
+#include "tools/tintzone.h"
+#include "tools/tlongarc.h"
+#include "tools/tlongseg.h"
 #include "tools/ttabval.h"
 #include "tools/ttanzone.h"
 #include "tools/ttaux.h"
@@ -90,7 +94,9 @@ void createWindows(TFormparent& main) {
     create(antecedent, main);
     create(choixf, main);
     create(taux, main);
+    create(intzone, main);
     create(calczone, main);
+    create(airezone, main);
     create(tanzone, main);
     create(plibre, main);
     create(pcourbe, main);
@@ -103,6 +109,7 @@ void createWindows(TFormparent& main) {
     create(supprimer, main);
     create(extremzone, main);
     create(optionzone, main);
+    create(longarc, main);
     create(imagezone, main);
     create(dnormal, main);
     create(drnormale, main);
@@ -120,7 +127,12 @@ void createWindows(TFormparent& main) {
     create(Ptmilieu, main);
     create(pproj, main);
     create(coord, main);
+    create(longseg, main);
     QObject::connect(optionzone, &Toptionzone::introCancelled, intro, &QWidget::hide);
+    QObject::connect(grafzone, &Tgrafzone::pointDragged, longseg, &Tlongseg::followPoint);
+    QObject::connect(grafzone, &Tgrafzone::pointDragged, tauxpt, [] {
+        if (tauxpt->isVisible()) tauxpt->goClick();
+    });
 }
 
 void centreIntro(TFormparent& main) {

@@ -61,6 +61,7 @@
 #include "platform/settings.h"
 #include "platform/shell.h"
 #include "platform/sound.h"
+#include "tools/tairezone.h"
 #include "tools/tantecedent.h"
 #include "tools/tcalczone.h"
 #include "tools/tderivzone.h"
@@ -68,6 +69,9 @@
 #include "tools/textremzone.h"
 #include "tools/timagezone.h"
 #include "tools/tintersection.h"
+#include "tools/tintzone.h"
+#include "tools/tlongarc.h"
+#include "tools/tlongseg.h"
 #include "tools/ttabval.h"
 #include "tools/ttanzone.h"
 #include "tools/ttaux.h"
@@ -111,6 +115,7 @@ std::vector<QWidget*> resetHiddenWindows() {
         reperezone,
         choixf,
         antecedent,
+        airezone,
         changedomaine,
         derivzone,
         dpoint,
@@ -123,7 +128,9 @@ std::vector<QWidget*> resetHiddenWindows() {
         foncZone,
         imagezone,
         intersection,
+        intzone,
         kval,
+        longarc,
         optionzone,
         plibre,
         pfixe,
@@ -145,6 +152,7 @@ std::vector<QWidget*> resetHiddenWindows() {
         Ptmilieu,
         pproj,
         coord,
+        longseg,
     };
 }
 
@@ -152,8 +160,10 @@ std::vector<QWidget*> resetHiddenWindows() {
 std::vector<QWidget*> columnDialogs() {
     return {
         antecedent,
+        airezone,
         derivzone,
         coord,
+        longseg,
         dpoint,
         dreduite,
         dtan,
@@ -162,7 +172,9 @@ std::vector<QWidget*> columnDialogs() {
         dnormal,
         extremzone,
         imagezone,
+        intzone,
         kval,
+        longarc,
         lignebrisee,
         plibre,
         Ptmilieu,
