@@ -6,9 +6,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <benchmark/benchmark.h>
-#include <cstdio>
 #include <cstdlib>
-#include <map>
 #include <string>
 
 #include "expression/matutil.h"
@@ -18,6 +16,7 @@
 #include "plane/curve_kinds.h"
 #include "plane/graph_renderer.h"
 #include "platform/canvas.h"
+#include "bench/bench_summary.h"
 
 namespace {
 
@@ -83,23 +82,6 @@ void picture(benchmark::State& state, bool withCurves) {
 void StaticPicture(benchmark::State& state) { picture(state, false); }
 void AnimationFrame(benchmark::State& state) { picture(state, true); }
 
-class SummaryReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            if (!run.error_occurred) milliseconds[run.benchmark_name()] = run.GetAdjustedRealTime();
-    }
-    std::map<std::string, double> milliseconds;
-};
-
-void printRatio(const std::map<std::string, double>& ms, const std::string& name, const std::string& base,
-                const char* label) {
-    const auto a = ms.find(name), b = ms.find(base);
-    if (a == ms.end() || b == ms.end()) return;
-    std::printf("%-28s %10.2f ms %10.2f ms %8.2f\n", label, a->second, b->second, a->second / b->second);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -109,15 +91,11 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("EquationSweep", EquationSweep)->DenseRange(0, 1)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("StaticPicture", StaticPicture)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("AnimationFrame", AnimationFrame)->Unit(benchmark::kMillisecond);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    SummaryReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    const auto& ms = reporter.milliseconds;
-    std::printf("\n%-28s %13s %13s %8s\n", "", "time", "baseline", "ratio");
-    printRatio(ms, "Equation/0", "EquationSweep/0", "x^2+y^2=4 / one sweep");
-    printRatio(ms, "Equation/1", "EquationSweep/1", "sin(x)=cos(y) / one sweep");
-    printRatio(ms, "AnimationFrame", "StaticPicture", "animation frame / static");
+    MedianTimes times;
+    if (!RunBenchmarks(argc, argv, times)) return 1;
+    PrintRatioHeader();
+    PrintRatio(times, "x^2+y^2=4 / one sweep", "Equation/0", "EquationSweep/0");
+    PrintRatio(times, "sin(x)=cos(y) / one sweep", "Equation/1", "EquationSweep/1");
+    PrintRatio(times, "animation frame / static picture", "AnimationFrame", "StaticPicture");
     return 0;
 }

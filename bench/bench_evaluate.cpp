@@ -1,18 +1,19 @@
 // Cost of one Evaluate of a compiled formula against the same formula written
 // as native long double code, measured in the same run, and cost of compiling
-// ordinary and adversarial texts. Prints the ratios at the end.
+// ordinary and adversarial texts. Prints the ratios of the medians at the end.
 
+#include <algorithm>
 #include <array>
+#include <cfloat>
 #include <cmath>
 #include <cstdio>
-#include <map>
 #include <string>
 #include <vector>
 
 #include <benchmark/benchmark.h>
 
+#include "bench/bench_summary.h"
 #include "expression/parsor.h"
-#include "summary_reporter.h"
 
 namespace {
 
@@ -40,16 +41,17 @@ struct BenchFormula {
     const char* name;
     const char* text;
     void (*native)(benchmark::State&);
+    long double (*value)(long double, long double);
 };
 
 const std::array<BenchFormula, 6> Formulas{{
-    {"square", "x^2-2", &EvaluateNative<Square>},
-    {"sine_exp", "sin(x)*exp(-x/5)", &EvaluateNative<SineExp>},
-    {"root_log", "sqrt(abs(x))+ln(x^2+1)", &EvaluateNative<RootLog>},
-    {"rational", "(x+1)*(x-1)/(x^2+1)", &EvaluateNative<Rational>},
+    {"square", "x^2-2", &EvaluateNative<Square>, Square},
+    {"sine_exp", "sin(x)*exp(-x/5)", &EvaluateNative<SineExp>, SineExp},
+    {"root_log", "sqrt(abs(x))+ln(x^2+1)", &EvaluateNative<RootLog>, RootLog},
+    {"rational", "(x+1)*(x-1)/(x^2+1)", &EvaluateNative<Rational>, Rational},
     {"polynomial_trig", "3*x^4-2*x^3+x^2-5*x+7+cos(2*x)*sin(3*x)",
-     &EvaluateNative<PolynomialTrig>},
-    {"circle", "x^2+y^2-4", &EvaluateNative<Circle>},
+     &EvaluateNative<PolynomialTrig>, PolynomialTrig},
+    {"circle", "x^2+y^2-4", &EvaluateNative<Circle>, Circle},
 }};
 
 std::string Repeat(const std::string& piece, int count) {
@@ -146,22 +148,34 @@ void Compile(benchmark::State& state, const std::string& text) {
     }
 }
 
-void PrintSummary(const std::map<std::string, double>& ns) {
-    std::printf("\n%-18s %12s %12s %8s\n", "formula", "Evaluate ns", "native ns", "ratio");
+// Speed must not cost accuracy: the compiled formulas against the native code
+// over the sweep, as the largest difference relative to the native value.
+void PrintLargestDifferences() {
+    std::printf("\n%-18s %s\n", "formula", "largest relative difference from native");
     for (const BenchFormula& f : Formulas) {
-        const auto evaluated = ns.find(std::string("Evaluate/") + f.name);
-        const auto native = ns.find(std::string("Native/") + f.name);
-        if (evaluated == ns.end() || native == ns.end()) continue;
-        const double e = evaluated->second / SweepPoints;
-        const double n = native->second / SweepPoints;
-        std::printf("%-18s %12.2f %12.2f %8.2f\n", f.name, e, n, e / n);
+        TExpress compiled;
+        compiled.setExpression(f.text);
+        long double largest = 0;
+        for (const long double x : Sweep) {
+            const long double native = f.value(x, FixedY);
+            const long double difference = std::fabs(compiled.Evaluate(x, FixedY, 0) - native);
+            largest = std::max(largest, difference / std::max(std::fabs(native), LDBL_MIN));
+        }
+        std::printf("%-18s %.2Lg\n", f.name, largest);
     }
-    if (const auto floor = ns.find("CallFloor"); floor != ns.end())
-        std::printf("%-18s %12.2f\n", "call floor", floor->second / SweepPoints);
-    std::printf("\n%-22s %12s\n", "compiled text", "compile us");
-    for (const auto& [name, time] : ns)
-        if (name.rfind("Compile/", 0) == 0)
-            std::printf("%-22s %12.1f\n", name.c_str() + 8, time / 1000);
+}
+
+// The three adversarial texts that took longest, against an ordinary formula.
+void PrintSlowestCompiles(const MedianTimes& times) {
+    std::vector<std::pair<double, std::string>> slowest;
+    for (const auto& [name, text] : AdversarialTexts)
+        if (const auto time = times.find("Compile/" + name); time != times.end())
+            slowest.emplace_back(time->second.nanoseconds, name);
+    std::sort(slowest.rbegin(), slowest.rend());
+    if (slowest.size() > 3) slowest.resize(3);
+    for (const auto& [time, name] : slowest)
+        PrintRatio(times, "compile " + name + " / polynomial_trig", "Compile/" + name,
+                   "Compile/polynomial_trig");
 }
 
 }  // namespace
@@ -186,11 +200,13 @@ int main(int argc, char** argv) {
                                      [text = text](benchmark::State& s) { Compile(s, text); })
             ->Unit(benchmark::kNanosecond);
 
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    SummaryReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    PrintSummary(reporter.cpuTime);
+    MedianTimes times;
+    if (!RunBenchmarks(argc, argv, times)) return 1;
+    PrintLargestDifferences();
+    PrintRatioHeader();
+    for (const BenchFormula& f : Formulas)
+        PrintRatio(times, std::string("evaluate ") + f.name + " / native",
+                   std::string("Evaluate/") + f.name, std::string("Native/") + f.name);
+    PrintSlowestCompiles(times);
     return 0;
 }

@@ -7,9 +7,7 @@
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>
-#include <cstdio>
 #include <cstdlib>
-#include <map>
 #include <string>
 #include <utility>
 
@@ -21,7 +19,7 @@
 #include "space/space_camera.h"
 #include "space/space_scene.h"
 #include "space/surface_mesh.h"
-#include "summary_reporter.h"
+#include "bench/bench_summary.h"
 
 namespace {
 
@@ -121,13 +119,6 @@ void EvaluatePoints(benchmark::State& state) {
     }
 }
 
-void PrintRatio(const std::map<std::string, double>& ms, const char* what, const char* measured,
-                const char* baseline) {
-    const auto m = ms.find(measured), b = ms.find(baseline);
-    if (m == ms.end() || b == ms.end()) return;
-    std::printf("%-34s %9.2f ms against %9.2f ms: ratio %.2f\n", what, m->second, b->second, m->second / b->second);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -144,19 +135,13 @@ int main(int argc, char** argv) {
     // The renderer draws on threads of its own: the wall clock is what counts.
     for (const auto& [name, run] : runs)
         benchmark::RegisterBenchmark(name, run)->Unit(benchmark::kMillisecond)->UseRealTime();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    SummaryReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    std::printf("\n");
-    PrintRatio(reporter.realTime, "frame: surface, axes, labels", "SurfaceFrame/real_time", "AxesFrame/real_time");
-    PrintRatio(reporter.realTime, "frame: the same with the wire", "WiredSurfaceFrame/real_time",
-               "AxesFrame/real_time");
-    PrintRatio(reporter.realTime, "preparation against evaluation", "PrepareSurface/real_time",
-               "EvaluatePoints/real_time");
-    PrintRatio(reporter.realTime, "  its mesh against evaluation", "BuildMesh/real_time", "EvaluatePoints/real_time");
-    PrintRatio(reporter.realTime, "  its list against evaluation", "CompileSurfaceList/real_time",
-               "EvaluatePoints/real_time");
+    MedianTimes times;
+    if (!RunBenchmarks(argc, argv, times)) return 1;
+    PrintRatioHeader();
+    PrintRatio(times, "space frame: surface, axes, labels / axes", "SurfaceFrame/real_time", "AxesFrame/real_time");
+    PrintRatio(times, "space frame with the wire / axes", "WiredSurfaceFrame/real_time", "AxesFrame/real_time");
+    PrintRatio(times, "space preparation / evaluation", "PrepareSurface/real_time", "EvaluatePoints/real_time");
+    PrintRatio(times, "  its mesh / evaluation", "BuildMesh/real_time", "EvaluatePoints/real_time");
+    PrintRatio(times, "  its display list / evaluation", "CompileSurfaceList/real_time", "EvaluatePoints/real_time");
     return 0;
 }

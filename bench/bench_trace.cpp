@@ -1,23 +1,21 @@
 // One complete composition of the plane graph (background, axes, grid, labels,
 // four curves, copy to the window picture) at each precision, against the cost
 // of only evaluating the same formulas at the same abscissas. Prints the ratios
-// and the share of the picture without curves.
+// of the medians and the share of the picture without curves.
 
 #include <QGuiApplication>
 #include <QImage>
 #include <benchmark/benchmark.h>
-#include <cstdio>
 #include <cstdlib>
-#include <map>
 #include <string>
 #include <vector>
 
+#include "bench/bench_summary.h"
 #include "expression/matutil.h"
 #include "expression/parsor.h"
 #include "model/plot_state.h"
 #include "plane/graph_renderer.h"
 #include "platform/canvas.h"
-#include "summary_reporter.h"
 
 namespace {
 
@@ -98,20 +96,6 @@ void EvaluateOnly(benchmark::State& state) {
     state.counters["samples"] = double(samples);
 }
 
-void PrintSummary(const std::map<std::string, double>& ms) {
-    std::printf("\n%-10s %12s %14s %8s\n", "precision", "trace ms", "evaluate ms", "ratio");
-    for (int precision = 1; precision <= 3; ++precision) {
-        const auto trace = ms.find("Trace/" + std::to_string(precision));
-        const auto evaluate = ms.find("EvaluateOnly/" + std::to_string(precision));
-        if (trace == ms.end() || evaluate == ms.end()) continue;
-        std::printf("%-10d %12.2f %14.2f %8.2f\n", precision, trace->second, evaluate->second,
-                    trace->second / evaluate->second);
-    }
-    if (const auto background = ms.find("Background/2"); background != ms.end())
-        std::printf("background, axes, grid, labels and copy without curves: %.2f ms\n",
-                    background->second);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -122,11 +106,13 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("EvaluateOnly", EvaluateOnly)
         ->DenseRange(1, 3)
         ->Unit(benchmark::kMillisecond);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    SummaryReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    PrintSummary(reporter.realTime);
+    MedianTimes times;
+    if (!RunBenchmarks(argc, argv, times)) return 1;
+    PrintRatioHeader();
+    for (const char* precision : {"1", "2", "3"})
+        PrintRatio(times, std::string("trace / evaluation, precision ") + precision,
+                   std::string("Trace/") + precision, std::string("EvaluateOnly/") + precision);
+    PrintRatio(times, "picture without curves / evaluation, precision 2", "Background/2",
+               "EvaluateOnly/2");
     return 0;
 }

@@ -3,6 +3,7 @@
 // a window that changes what is drawn repaints the graph window itself.
 
 #include <array>
+#include <cmath>
 #include <string>
 
 #include "platform/colour.h"
@@ -15,12 +16,30 @@ struct TPlotFrame {
     int originx = 0, originy = 0;
 
     void deriveFrom(int width, int height);
-    // World to pixel and back, by truncation toward zero.
-    int column(long double x) const;
-    int row(long double y) const;
+    // World to pixel and back, by truncation toward zero. Curves map every
+    // sample: the mapping is inline.
+    int column(long double x) const { return originx + truncToPixel(x / pixelx); }
+    int row(long double y) const { return originy - truncToPixel(y / pixely); }
     long double worldX(long double column) const;
     long double worldY(long double row) const;
     bool inside(long double x, long double y) const;  // strict, on both axes
+
+private:
+    // Pixel arithmetic on huge or undefined values must neither overflow nor
+    // trap: far-away points are clamped well outside any window.
+    static int truncToPixel(long double value) {
+        constexpr int limit = 100000000;
+        if (!(std::fabs(value) <= limit)) return value < 0 ? -limit : limit;  // NaN too
+        // Converting an 80-bit value to an integer switches the x87 rounding
+        // mode, which waits for every floating-point operation in flight. The
+        // value goes through a double instead, truncated by an SSE instruction;
+        // its rounding to a double can only reach the next integer away from
+        // zero, which the correction takes back.
+        int truncated = static_cast<int>(static_cast<double>(value));
+        if (value >= 0 && truncated > value) --truncated;
+        if (value < 0 && truncated < value) ++truncated;
+        return truncated;
+    }
 };
 
 struct TDomain {

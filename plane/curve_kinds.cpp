@@ -58,8 +58,7 @@ void drawAnimationFrame(Canvas& canvas, const TPlotFrame& frame, const GraphOpti
         expression.setExpression(curve.formula);
         if (expression.SyntaxError()) continue;
         canvas.setPen(curve.colour, options.thickness + 1);
-        const auto samples = sampleAnimatedCurve(expression, frame, k, options.precision);
-        for (const auto& polyline : functionPolylines(samples, frame)) canvas.polyline(polyline);
+        strokeSamples(canvas, frame, sampleAnimatedCurve(expression, frame, k, options.precision));
     }
 }
 

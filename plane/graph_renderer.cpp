@@ -68,6 +68,51 @@ void extendPolyline(std::vector<QPoint>& polyline, QPoint point) {
     polyline.push_back(point);
 }
 
+// Calls visit(sample) for each sample of the curve of a compiled formula, from
+// left to right: the coarse step, and the fine step where the value moves fast.
+template <typename Visit>
+void forEachSample(TExpress& formula, const TPlotFrame& frame, const TDomain& domain,
+                   int precision, int thickness, Visit visit) {
+    const Steps steps = samplingSteps(frame.pixelx, precision);
+    const long double steep = 5 * frame.pixelx / thickness;
+    long double x = frame.xmin, previous = 0, y = 0;
+    do {
+        if (domain.contains(x)) {
+            y = formula.Evaluate(x, 0, 0);
+            visit(CurveSample{x, y});
+        }
+        const long double next = x + (std::fabs(y - previous) > steep ? steps.fine : steps.coarse);
+        // Far from the origin a step can vanish in rounding; the curve ends there.
+        if (!(next > x)) break;
+        x = next;
+        previous = y;
+    } while (x <= frame.xmax);
+}
+
+// The strokes of a curve, drawn as its samples come: the pen is lifted wherever
+// a value leaves [ymin, ymax]; each polyline starts at its first point inside.
+class CurveStrokes {
+public:
+    CurveStrokes(Canvas& canvas, const TPlotFrame& frame) : canvas_(canvas), frame_(frame) {}
+
+    void add(const CurveSample& sample) {
+        if (frame_.ymin <= sample.y && sample.y <= frame_.ymax)
+            extendPolyline(polyline_, QPoint(frame_.column(sample.x), frame_.row(sample.y)));
+        else
+            finish();
+    }
+
+    void finish() {
+        if (!polyline_.empty()) canvas_.polyline(polyline_);
+        polyline_.clear();
+    }
+
+private:
+    Canvas& canvas_;
+    const TPlotFrame& frame_;
+    std::vector<QPoint> polyline_;
+};
+
 }  // namespace
 
 void clearGraph(Canvas& canvas) { canvas.fill(clWhite); }
@@ -110,35 +155,16 @@ void drawLabels(Canvas& canvas, const TPlotFrame& frame, const GraphOptions& opt
 
 std::vector<CurveSample> sampleFunction(TExpress& formula, const TPlotFrame& frame,
                                         const TDomain& domain, int precision, int thickness) {
-    const Steps steps = samplingSteps(frame.pixelx, precision);
-    const long double steep = 5 * frame.pixelx / thickness;
     std::vector<CurveSample> samples;
-    long double x = frame.xmin, previous = 0, y = 0;
-    do {
-        if (domain.contains(x)) {
-            y = formula.Evaluate(x, 0, 0);
-            samples.push_back({x, y});
-        }
-        const long double next = x + (std::fabs(y - previous) > steep ? steps.fine : steps.coarse);
-        // Far from the origin a step can vanish in rounding; the curve ends there.
-        if (!(next > x)) break;
-        x = next;
-        previous = y;
-    } while (x <= frame.xmax);
+    forEachSample(formula, frame, domain, precision, thickness,
+                  [&](const CurveSample& sample) { samples.push_back(sample); });
     return samples;
 }
 
-std::vector<std::vector<QPoint>> functionPolylines(const std::vector<CurveSample>& samples,
-                                                   const TPlotFrame& frame) {
-    std::vector<std::vector<QPoint>> polylines;
-    bool inside = false;
-    for (const CurveSample& sample : samples) {
-        const bool within = frame.ymin <= sample.y && sample.y <= frame.ymax;
-        if (!inside && within) polylines.emplace_back();
-        inside = within;
-        if (inside) extendPolyline(polylines.back(), QPoint(frame.column(sample.x), frame.row(sample.y)));
-    }
-    return polylines;
+void strokeSamples(Canvas& canvas, const TPlotFrame& frame, const std::vector<CurveSample>& samples) {
+    CurveStrokes strokes(canvas, frame);
+    for (const CurveSample& sample : samples) strokes.add(sample);
+    strokes.finish();
 }
 
 std::vector<int> drawFunctionCurves(Canvas& canvas, const TPlotFrame& frame,
@@ -155,9 +181,10 @@ std::vector<int> drawFunctionCurves(Canvas& canvas, const TPlotFrame& frame,
             continue;
         }
         canvas.setPen(curve.colour, options.thickness + 1);
-        const auto samples =
-            sampleFunction(expression, frame, curve.domain, options.precision, options.thickness);
-        for (const auto& polyline : functionPolylines(samples, frame)) canvas.polyline(polyline);
+        CurveStrokes strokes(canvas, frame);
+        forEachSample(expression, frame, curve.domain, options.precision, options.thickness,
+                      [&](const CurveSample& sample) { strokes.add(sample); });
+        strokes.finish();
     }
     return failed;
 }

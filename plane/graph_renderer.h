@@ -4,7 +4,6 @@
 // Canvas, fed with the option values, so that every picture can be checked
 // and timed without a window.
 
-#include <QPoint>
 #include <QString>
 #include <string>
 #include <vector>
@@ -42,13 +41,13 @@ struct CurveSample {
 // coarse step and the fine step where the value moves fast, and the values.
 std::vector<CurveSample> sampleFunction(TExpress& formula, const TPlotFrame& frame,
                                         const TDomain& domain, int precision, int thickness);
-// The strokes of those samples: the pen is lifted wherever a value leaves
-// [ymin, ymax]; each polyline starts at its first point inside.
-std::vector<std::vector<QPoint>> functionPolylines(const std::vector<CurveSample>& samples,
-                                                   const TPlotFrame& frame);
+// Strokes samples computed elsewhere with the canvas's pen, lifting it wherever
+// a value leaves [ymin, ymax], as the function curves are stroked.
+void strokeSamples(Canvas& canvas, const TPlotFrame& frame, const std::vector<CurveSample>& samples);
 
-// Curves of slots 0..4 (slot 0 always, 1..4 unless hidden). Returns the slots
-// whose formula does not compile; the others are still drawn.
+// Curves of slots 0..4 (slot 0 always, 1..4 unless hidden), each stroked as
+// its samples come. Returns the slots whose formula does not compile; the
+// others are still drawn.
 std::vector<int> drawFunctionCurves(Canvas& canvas, const TPlotFrame& frame,
                                     const GraphOptions& options);
 

@@ -4,6 +4,9 @@
 #include <QPainter>
 #include <QPen>
 #include <algorithm>
+#include <array>
+#include <map>
+#include <utility>
 
 namespace {
 
@@ -15,10 +18,21 @@ int clampCoordinate(int value) { return std::clamp(value, -CoordinateLimit, Coor
 
 QPoint clamped(int x, int y) { return QPoint(clampCoordinate(x), clampCoordinate(y)); }
 
-bool hasDirectPixels(const QImage& image) {
-    const QImage::Format format = image.format();
-    return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32
-           || format == QImage::Format_ARGB32_Premultiplied;
+// Pictures that only their pixels tell apart.
+bool interchangeable(const QImage& a, const QImage& b) {
+    return a.size() == b.size() && a.format() == b.format()
+           && a.dotsPerMeterX() == b.dotsPerMeterX() && a.dotsPerMeterY() == b.dotsPerMeterY()
+           && a.devicePixelRatio() == b.devicePixelRatio() && a.colorTable() == b.colorTable();
+}
+
+// A picture like `image` whose pixels are left undefined.
+QImage blankLike(const QImage& image) {
+    QImage blank(image.size(), image.format());
+    blank.setDotsPerMeterX(image.dotsPerMeterX());
+    blank.setDotsPerMeterY(image.dotsPerMeterY());
+    blank.setDevicePixelRatio(image.devicePixelRatio());
+    blank.setColorTable(image.colorTable());
+    return blank;
 }
 
 // The pixels a round pen of that width covers around the pixel it is centred
@@ -34,6 +48,74 @@ std::vector<QPoint> penFootprint(int width) {
             if (ex * ex + ey * ey <= radius * radius) footprint.emplace_back(dx, dy);
         }
     return footprint;
+}
+
+// The pixels of `footprint` whose neighbour in the direction `step` is not in
+// it: moved by that step, the footprint covers them anew.
+std::vector<QPoint> leadingEdge(const std::vector<QPoint>& footprint, QPoint step) {
+    std::vector<QPoint> edge;
+    for (const QPoint& pixel : footprint)
+        if (std::find(footprint.begin(), footprint.end(), pixel + step) == footprint.end())
+            edge.push_back(pixel);
+    return edge;
+}
+
+// The moves of Bresenham's walk, numbered by (sx + 1) * 3 + sy + 1; the
+// number of no move at all, 4, stands for the first pixel of a walk.
+constexpr int StepCount = 9;
+constexpr int FirstPixel = 4;
+
+// The round footprint of a wide pen: where a walk starts the whole of it is
+// painted, and after each move only the pixels the move adds, a handful.
+struct PenStamp {
+    int reach = 0;  // farthest pixel from the centre on either axis
+    std::array<std::vector<QPoint>, StepCount> pixels;
+    // The same pixels as distances from the centre in the picture's memory.
+    std::array<std::vector<qsizetype>, StepCount> offsets;
+};
+
+// Footprints depend only on the pen's width and the picture's pitch; the few
+// ever used are built once.
+const PenStamp& penStampFor(int width, qsizetype pitch) {
+    static std::map<std::pair<int, qsizetype>, PenStamp> stamps;
+    const auto [place, added] = stamps.try_emplace({width, pitch});
+    PenStamp& stamp = place->second;
+    if (!added) return stamp;
+    const std::vector<QPoint> footprint = penFootprint(width);
+    stamp.reach = width / 2;
+    for (int step = 0; step < StepCount; ++step) {
+        const QPoint move(step / 3 - 1, step % 3 - 1);
+        stamp.pixels[step] = step == FirstPixel ? footprint : leadingEdge(footprint, move);
+        for (const QPoint& pixel : stamp.pixels[step])
+            stamp.offsets[step].push_back(pixel.y() * pitch + pixel.x());
+    }
+    return stamp;
+}
+
+// Bresenham's walk from one end to the other, both ends included: visit(x, y,
+// step) at each pixel, step being the move that reached it.
+template <typename Visit>
+void walkLine(QPoint from, QPoint to, Visit visit) {
+    int x = from.x(), y = from.y();
+    const int dx = std::abs(to.x() - x), dy = -std::abs(to.y() - y);
+    const int sx = x < to.x() ? 1 : -1, sy = y < to.y() ? 1 : -1;
+    int error = dx + dy;
+    visit(x, y, FirstPixel);
+    while (x != to.x() || y != to.y()) {
+        const int doubled = 2 * error;
+        int step = FirstPixel;
+        if (doubled >= dy) {
+            error += dy;
+            x += sx;
+            step += 3 * sx;
+        }
+        if (doubled <= dx) {
+            error += dx;
+            y += sy;
+            step += sy;
+        }
+        visit(x, y, step);
+    }
 }
 
 // Liang-Barsky: keeps the part of the segment inside the rectangle, so that a
@@ -107,59 +189,111 @@ void Canvas::strokeLine(QPainter& painter, QPoint from, QPoint to) const {
     painter.setCompositionMode(mode);
 }
 
-// Curves are long chains of short wide segments: stamping the pen's round
-// footprint along each segment costs a fraction of building a stroke outline
-// per segment, and gives the same round caps and joins.
-bool Canvas::stampWideLine(QPoint from, QPoint to) {
-    if (penWidth_ <= 1 || !hasDirectPixels(image_)) return false;
+bool Canvas::drawsStraightIntoPixels() const {
+    const QImage::Format format = image_.format();
+    return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32
+           || format == QImage::Format_ARGB32_Premultiplied;
+}
+
+// The grid is made of such lines: written straight, they cost a fraction of a
+// painter's, with the same pixels, the end one left out.
+bool Canvas::drawThinStraightLine(QPoint from, QPoint to) {
+    if (penWidth_ > 1 || !drawsStraightIntoPixels()) return false;
+    if (from.x() != to.x() && from.y() != to.y()) return false;
     if (from == to) return true;
-    const int reach = penWidth_;
-    const QRect area = image_.rect().adjusted(-reach, -reach, reach, reach);
-    QPointF start(from), end(to);
-    if (!clipSegment(start, end, QRectF(area))) return true;
-    from = start.toPoint();
-    to = end.toPoint();
-    if (footprintWidth_ != penWidth_) {
-        footprint_ = penFootprint(penWidth_);
-        footprintWidth_ = penWidth_;
-    }
+    const bool along = from.y() == to.y();
+    const int across = along ? from.y() : from.x();
+    if (across < 0 || across >= (along ? height() : width())) return true;
+    const int start = along ? from.x() : from.y(), end = along ? to.x() : to.y();
+    const int extent = along ? width() : height();
+    const int first = std::max(0, start < end ? start : end + 1);
+    const int last = std::min(extent - 1, start < end ? end - 1 : start);
+    if (first > last) return true;
     const QRgb colour = toQColor(penColour_).rgb();
-    const int width = image_.width(), height = image_.height();
-    uchar* const bits = image_.bits();
-    const qsizetype stride = image_.bytesPerLine();
-    auto stamp = [&](int cx, int cy) {
-        for (const QPoint& offset : footprint_) {
-            const int x = cx + offset.x(), y = cy + offset.y();
-            if (x >= 0 && y >= 0 && x < width && y < height)
-                reinterpret_cast<QRgb*>(bits + y * stride)[x] = colour;
-        }
-    };
-    // Bresenham's walk from one end to the other, both ends included.
-    int x = from.x(), y = from.y();
-    const int dx = std::abs(to.x() - x), dy = -std::abs(to.y() - y);
-    const int sx = x < to.x() ? 1 : -1, sy = y < to.y() ? 1 : -1;
-    int error = dx + dy;
-    for (;;) {
-        stamp(x, y);
-        if (x == to.x() && y == to.y()) break;
-        const int doubled = 2 * error;
-        if (doubled >= dy) { error += dy; x += sx; }
-        if (doubled <= dx) { error += dx; y += sy; }
+    if (along) {
+        QRgb* const row = reinterpret_cast<QRgb*>(image_.scanLine(across));
+        std::fill(row + first, row + last + 1, colour);
+    } else {
+        uchar* const bits = image_.bits();
+        const qsizetype stride = image_.bytesPerLine();
+        for (int y = first; y <= last; ++y) reinterpret_cast<QRgb*>(bits + y * stride)[across] = colour;
     }
     return true;
+}
+
+// Curves are long chains of short wide segments. The round footprint is
+// stamped whole where a chain starts; each move of Bresenham's walk then adds
+// only the pixels it newly covers, which gives the union of the footprints at
+// every pixel of the walk, round caps and joins included.
+void Canvas::stampWideLines(const std::vector<QPoint>& points) {
+    const int width = image_.width(), height = image_.height();
+    const qsizetype pitch = image_.bytesPerLine() / qsizetype(sizeof(QRgb));
+    const PenStamp& stamp = penStampFor(penWidth_, pitch);
+    const QRgb colour = toQColor(penColour_).rgb();
+    QRgb* const pixels = reinterpret_cast<QRgb*>(image_.bits());
+    auto paintInside = [&](int cx, int cy, int step) {
+        QRgb* const centre = pixels + cy * pitch + cx;
+        for (const qsizetype offset : stamp.offsets[step]) centre[offset] = colour;
+    };
+    auto paintClipped = [&](int cx, int cy, int step) {
+        for (const QPoint& pixel : stamp.pixels[step]) {
+            const int x = cx + pixel.x(), y = cy + pixel.y();
+            if (x >= 0 && y >= 0 && x < width && y < height) pixels[y * pitch + x] = colour;
+        }
+    };
+    // Footprints centred there need no clipping.
+    const int reach = stamp.reach;
+    auto clear = [&](QPoint point) {
+        return point.x() >= reach && point.y() >= reach && point.x() < width - reach
+               && point.y() < height - reach;
+    };
+    // Only the part of a segment where the pen can touch the picture is walked.
+    const int margin = penWidth_;
+    const QRectF area(image_.rect().adjusted(-margin, -margin, margin, margin));
+    auto reachable = [&](QPoint point) {
+        return point.x() >= -margin && point.y() >= -margin && point.x() < width + margin
+               && point.y() < height + margin;
+    };
+    // The footprint where a segment starts was painted by the one before, or,
+    // where that one was clipped, lies beyond the pen's reach of the picture.
+    bool chained = false;
+    QPoint to = clamped(points.front().x(), points.front().y());
+    for (std::size_t i = 1; i < points.size(); ++i) {
+        QPoint from = to;
+        to = clamped(points[i].x(), points[i].y());
+        if (from == to) continue;
+        QPoint end = to;
+        if (!reachable(from) || !reachable(to)) {
+            QPointF clippedStart(from), clippedEnd(to);
+            if (!clipSegment(clippedStart, clippedEnd, area)) {
+                chained = false;
+                continue;
+            }
+            from = clippedStart.toPoint();
+            end = clippedEnd.toPoint();
+        }
+        auto walkWith = [&](auto paint) {
+            walkLine(from, end, [&](int x, int y, int step) {
+                if (step != FirstPixel || !chained) paint(x, y, step);
+            });
+        };
+        if (clear(from) && clear(end)) walkWith(paintInside);
+        else walkWith(paintClipped);
+        chained = true;
+    }
 }
 
 void Canvas::moveTo(int x, int y) { penPosition_ = clamped(x, y); }
 
 void Canvas::lineTo(int x, int y) {
     const QPoint target = clamped(x, y);
-    if (stampWideLine(penPosition_, target)) {
-        penPosition_ = target;
-        return;
+    if (penWidth_ > 1 && drawsStraightIntoPixels()) {
+        stampWideLines({penPosition_, target});
+    } else if (!drawThinStraightLine(penPosition_, target)) {
+        QPainter painter(&image_);
+        painter.setPen(qtPen());
+        strokeLine(painter, penPosition_, target);
     }
-    QPainter painter(&image_);
-    painter.setPen(qtPen());
-    strokeLine(painter, penPosition_, target);
     penPosition_ = target;
 }
 
@@ -170,9 +304,8 @@ void Canvas::line(int x1, int y1, int x2, int y2) {
 
 void Canvas::polyline(const std::vector<QPoint>& points) {
     if (points.empty()) return;
-    if (penWidth_ > 1 && hasDirectPixels(image_)) {
-        for (std::size_t i = 1; i < points.size(); ++i)
-            stampWideLine(clamped(points[i - 1].x(), points[i - 1].y()), clamped(points[i].x(), points[i].y()));
+    if (penWidth_ > 1 && drawsStraightIntoPixels()) {
+        stampWideLines(points);
         penPosition_ = clamped(points.back().x(), points.back().y());
         return;
     }
@@ -216,7 +349,10 @@ int Canvas::textWidth(const QString& text) const {
 
 int Canvas::textHeight(const QString&) const { return QFontMetrics(font_, &image_).height(); }
 
-void Canvas::fill(TColor colour) { image_.fill(toQColor(colour)); }
+void Canvas::fill(TColor colour) {
+    if (!image_.isNull() && !image_.isDetached()) image_ = blankLike(image_);
+    image_.fill(toQColor(colour));
+}
 
 void Canvas::fillRect(int x1, int y1, int x2, int y2, TColor colour) {
     QPainter painter(&image_);
@@ -224,6 +360,10 @@ void Canvas::fillRect(int x1, int y1, int x2, int y2, TColor colour) {
 }
 
 void Canvas::draw(int x, int y, const QImage& source) {
+    if (x == 0 && y == 0 && interchangeable(source, image_)) {
+        image_ = source;
+        return;
+    }
     QPainter painter(&image_);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.drawImage(x, y, source);

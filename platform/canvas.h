@@ -48,8 +48,12 @@ public:
     int textWidth(const QString& text) const;
     int textHeight(const QString& text) const;
 
+    // A picture shared with another one gets new pixels rather than a copy of
+    // those it is about to cover.
     void fill(TColor colour);
     void fillRect(int x1, int y1, int x2, int y2, TColor colour);
+    // A source that covers the whole picture is shared, not copied: Qt copies
+    // the pixels only when one of the two pictures is drawn on afterwards.
     void draw(int x, int y, const QImage& source);
     TColor pixel(int x, int y) const;
     void setPixel(int x, int y, TColor colour);
@@ -59,9 +63,13 @@ private:
     // Outline (and fill, unless the brush is clear) of the shape inside two corners.
     void drawShape(int x1, int y1, int x2, int y2, void (QPainter::*draw)(const QRect&));
     void strokeLine(QPainter& painter, QPoint from, QPoint to) const;
-    // Draws a line of a wide pen straight into the pixels; false when the
-    // pen is thin or the picture's format needs the painter.
-    bool stampWideLine(QPoint from, QPoint to);
+    bool drawsStraightIntoPixels() const;
+    // A one-pixel line along a row or a column, straight into the pixels;
+    // false for other lines.
+    bool drawThinStraightLine(QPoint from, QPoint to);
+    // The lines of a wide pen, straight into the pixels; consecutive lines of
+    // a polyline share their joints.
+    void stampWideLines(const std::vector<QPoint>& points);
 
     QImage& image_;
     TColor penColour_ = clBlack;
@@ -71,6 +79,4 @@ private:
     QFont font_;
     TColor fontColour_ = clBlack;
     QPoint penPosition_;
-    std::vector<QPoint> footprint_;  // of the wide pen last stamped
-    int footprintWidth_ = 0;
 };

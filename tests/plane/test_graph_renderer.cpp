@@ -159,6 +159,48 @@ TEST_F(RendererTest, XArrowHeadSitsAtTheFirstGraduation) {
     EXPECT_EQ(canvas.pixel(285, 259), clBlack);
 }
 
+// --- pixel mapping --------------------------------------------------------------
+
+struct MappingCase {
+    const char* name;
+    long double value;
+    int pixel;  // its truncation toward zero, clamped to +-10^8
+};
+
+class PixelMapping : public ::testing::TestWithParam<MappingCase> {};
+
+// With one unit per pixel and the origin at pixel 0 the mapping is the truncation
+// itself, for columns and (downward) rows alike.
+TEST_P(PixelMapping, TruncatesTowardZeroAndClampsTheRest) {
+    TPlotFrame unit;
+    unit.xmin = unit.ymin = -400;
+    unit.xmax = unit.ymax = 400;
+    unit.deriveFrom(800, 800);
+    ASSERT_EQ(unit.pixelx, 1);
+    EXPECT_EQ(unit.column(GetParam().value) - unit.originx, GetParam().pixel);
+    EXPECT_EQ(unit.originy - unit.row(GetParam().value), GetParam().pixel);
+}
+
+constexpr long double Infinity = std::numeric_limits<long double>::infinity();
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, PixelMapping,
+    // Values within an 80-bit step of an integer round onto it as doubles.
+    ::testing::Values(MappingCase{"JustBelowThree", std::nextafter(3.0L, 0.0L), 2},
+                      MappingCase{"Three", 3, 3},
+                      MappingCase{"JustAboveThree", std::nextafter(3.0L, 4.0L), 3},
+                      MappingCase{"JustAboveMinusThree", std::nextafter(-3.0L, 0.0L), -2},
+                      MappingCase{"JustBelowMinusThree", std::nextafter(-3.0L, -4.0L), -3},
+                      MappingCase{"NegativeHalf", -0.5L, 0},
+                      MappingCase{"JustBelowTheLimit", std::nextafter(1e8L, 0.0L), 99999999},
+                      MappingCase{"BeyondTheLimit", 3e9L, 100000000},
+                      MappingCase{"FarBelow", -1e300L, -100000000},
+                      MappingCase{"Infinite", Infinity, 100000000},
+                      MappingCase{"MinusInfinite", -Infinity, -100000000},
+                      MappingCase{"NotANumber", std::numeric_limits<long double>::quiet_NaN(),
+                                  100000000}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 // --- sampling ---------------------------------------------------------------
 
 struct StepCase {

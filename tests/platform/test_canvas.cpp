@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <algorithm>
+#include <random>
+#include <set>
+#include <utility>
 
 #include "platform/canvas.h"
 
@@ -155,6 +159,135 @@ TEST_F(CanvasTest, PixelOutsideThePictureReadsWhiteAndWritesNothing) {
     canvas.setPixel(-1, 5, clBlack);
     EXPECT_EQ(canvas.pixel(-1, 5), clWhite);
     EXPECT_EQ(canvas.pixel(1000, 5), clWhite);
+}
+
+// --- lines written straight into the pixels -----------------------------------
+
+// Random coordinates inside, just outside and far outside a picture.
+class RandomCoordinates {
+public:
+    int along(int extent) {
+        switch (generator_() % 6) {
+            case 0: return -static_cast<int>(generator_() % 2000000000u);
+            case 1: return extent + static_cast<int>(generator_() % 2000000000u);
+            case 2: return static_cast<int>(generator_() % 20) - 10;
+            case 3: return extent + static_cast<int>(generator_() % 20) - 10;
+            default: return static_cast<int>(generator_() % extent);
+        }
+    }
+    int near(int extent, int margin) {
+        return static_cast<int>(generator_() % (extent + 2 * margin)) - margin;
+    }
+    int below(int limit) { return static_cast<int>(generator_() % limit); }
+
+private:
+    std::mt19937 generator_{2024};
+};
+
+// The black pixels of a picture drawn in black on white.
+std::set<std::pair<int, int>> blackPixels(const QImage& image) {
+    std::set<std::pair<int, int>> black;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) == Qt::black) black.insert({x, y});
+    return black;
+}
+
+TEST(CanvasStraightLines, OnePixelRowsAndColumnsMatchThePainters) {
+    // A 16-bit picture is drawn by the painter: it is the reference.
+    RandomCoordinates random;
+    for (int round = 0; round < 400; ++round) {
+        QImage direct(37, 23, QImage::Format_RGB32), painted(37, 23, QImage::Format_RGB16);
+        Canvas directCanvas(direct), paintedCanvas(painted);
+        directCanvas.fill(clWhite);
+        paintedCanvas.fill(clWhite);
+        const bool row = round % 2 == 0;
+        const int across = random.near(row ? 23 : 37, 3);
+        const int from = random.along(row ? 37 : 23), to = random.along(row ? 37 : 23);
+        for (Canvas* canvas : {&directCanvas, &paintedCanvas}) {
+            canvas->setPen(clBlack, round % 4 == 1 ? 0 : 1);
+            if (row) canvas->line(from, across, to, across);
+            else canvas->line(across, from, across, to);
+        }
+        ASSERT_EQ(blackPixels(direct), blackPixels(painted))
+            << (row ? "row " : "column ") << across << " from " << from << " to " << to;
+    }
+}
+
+// The definition of a wide line: the round footprint of the pen at every pixel
+// of Bresenham's walk between its ends.
+std::set<std::pair<int, int>> footprintsAlong(const std::vector<QPoint>& points, int width,
+                                              QSize size) {
+    const double shift = width % 2 == 0 ? 0.5 : 0.0, radius = width / 2.0;
+    std::set<std::pair<int, int>> covered;
+    auto stamp = [&](int cx, int cy) {
+        for (int dy = -(width / 2); dy <= (width - 1) / 2; ++dy)
+            for (int dx = -(width / 2); dx <= (width - 1) / 2; ++dx) {
+                const int x = cx + dx, y = cy + dy;
+                if ((dx + shift) * (dx + shift) + (dy + shift) * (dy + shift) <= radius * radius
+                    && x >= 0 && y >= 0 && x < size.width() && y < size.height())
+                    covered.insert({x, y});
+            }
+    };
+    for (std::size_t i = 1; i < points.size(); ++i) {
+        QPoint p = points[i - 1];
+        const QPoint end = points[i];
+        if (p == end) continue;
+        const int dx = std::abs(end.x() - p.x()), dy = -std::abs(end.y() - p.y());
+        const int sx = p.x() < end.x() ? 1 : -1, sy = p.y() < end.y() ? 1 : -1;
+        for (int error = dx + dy;; ) {
+            stamp(p.x(), p.y());
+            if (p == end) break;
+            const int doubled = 2 * error;
+            if (doubled >= dy) { error += dy; p.rx() += sx; }
+            if (doubled <= dx) { error += dx; p.ry() += sy; }
+        }
+    }
+    return covered;
+}
+
+TEST(CanvasWideLines, PolylinesCoverTheFootprintsAlongTheirWalk) {
+    RandomCoordinates random;
+    for (int round = 0; round < 300; ++round) {
+        const int width = 2 + round % 6;  // the curve pens of thicknesses 1 to 6
+        QImage image(41, 29, QImage::Format_RGB32);
+        Canvas canvas(image);
+        canvas.fill(clWhite);
+        canvas.setPen(clBlack, width);
+        // Chains of short steps like a curve's, with jumps, touching the edges
+        // but never so far out that the pen could not reach the picture.
+        std::vector<QPoint> points{{random.near(41, width), random.near(29, width)}};
+        for (int k = 0; k < 12; ++k) {
+            QPoint next = points.back() + QPoint(random.below(5) - 2, random.below(5) - 2);
+            if (random.below(4) == 0) next = {random.near(41, width), random.near(29, width)};
+            points.emplace_back(std::clamp(next.x(), -width, 40 + width),
+                                std::clamp(next.y(), -width, 28 + width));
+        }
+        canvas.polyline(points);
+        ASSERT_EQ(blackPixels(image), footprintsAlong(points, width, image.size()))
+            << "round " << round << ", pen " << width;
+    }
+}
+
+// --- pictures sharing their pixels ----------------------------------------------
+
+TEST(CanvasSharing, ACopiedPictureAndItsSourceAreDrawnOnApart) {
+    QImage source(30, 20, QImage::Format_RGB32), copy(30, 20, QImage::Format_RGB32);
+    Canvas sourceCanvas(source), copyCanvas(copy);
+    sourceCanvas.fill(clWhite);
+    sourceCanvas.setPen(clBlue, 3);
+    sourceCanvas.line(2, 10, 28, 10);
+    copyCanvas.draw(0, 0, source);
+    copyCanvas.setPen(clRed, 1);
+    copyCanvas.line(5, 2, 5, 18);
+    EXPECT_EQ(copyCanvas.pixel(5, 5), clRed);
+    EXPECT_EQ(copyCanvas.pixel(15, 10), clBlue);
+    EXPECT_EQ(sourceCanvas.pixel(5, 5), clWhite);
+    // Clearing the source leaves the copy as it was.
+    sourceCanvas.fill(clLime);
+    EXPECT_EQ(copyCanvas.pixel(15, 10), clBlue);
+    EXPECT_EQ(copyCanvas.pixel(20, 5), clWhite);
+    EXPECT_EQ(sourceCanvas.pixel(15, 10), clLime);
 }
 
 }  // namespace
