@@ -78,8 +78,8 @@ const MenuRow MenuRows[] = {
     {"imagedunpoint1", "Lecture", "Image", None, nullptr, windowOf<imagezone>},
     {"Antcdents1", "Lecture", "Antécédent(s)", None, nullptr, windowOf<antecedent>,
      controlOf<antecedent, &Tantecedent::Editantecedent>},
-    {"Parit1", "Lecture", "Parité", None, nullptr, nullptr, nullptr, Unavailable},
-    {"Priode1", "Lecture", "Période", None, nullptr, nullptr, nullptr, Unavailable},
+    {"Parit1", "Lecture", "Parité", None, &F::Parit1Click},
+    {"Priode1", "Lecture", "Période", None, &F::Priode1Click},
 
     {"Calculatrice1", "Calculs", "Calculatrice", None, nullptr, windowOf<calczone>,
      controlOf<calczone, &Tcalczone::calcligne>},
@@ -88,8 +88,8 @@ const MenuRow MenuRows[] = {
     {"INtersections1", "Calculs", "Intersection(s) de deux courbes", None, nullptr, windowOf<intersection>},
     {"Intersectiondedeuxdroites1", "Calculs", "Intersection de deux droites", None, nullptr, nullptr, nullptr,
      Unavailable},
-    {"Dutypefxa1", "Calculs/Inéquation", "Du type f(x)<a", None, nullptr, nullptr, nullptr, Unavailable},
-    {"Dutypefxgx1", "Calculs/Inéquation", "Du type f(x)<g(x)", None, nullptr, nullptr, nullptr, Unavailable},
+    {"Dutypefxa1", "Calculs/Inéquation", "Du type f(x)<a", None, &F::Dutypefxa1Click},
+    {"Dutypefxgx1", "Calculs/Inéquation", "Du type f(x)<g(x)", None, &F::Dutypefxgx1Click},
     {"Equationdunedroite1", "Calculs", "Equation d'une droite", None, nullptr, nullptr, nullptr, Unavailable},
     {"Longueurdunsegment1", "Calculs", "Longueur d'un segment", None, nullptr, nullptr, nullptr, Unavailable},
 
@@ -100,7 +100,7 @@ const MenuRow MenuRows[] = {
     {"Extremum1", "Dérivation", "Extremum(s)", None, nullptr, windowOf<extremzone>},
     {"Drivation1", "Dérivation", "Equation d'une tangente", None, nullptr, windowOf<tanzone>},
     {"Equationdunenormale1", "Dérivation", "Equation d'une normale", None, nullptr, windowOf<drnormale>},
-    {"Variaion1", "Dérivation", "Variations", None, &F::Variaion1Click, nullptr, nullptr, Unavailable},
+    {"Variaion1", "Dérivation", "Variations", None, &F::Variaion1Click},
 
     {"Intgrationnumrique1", "Intégration", "Intégration numérique", None, nullptr, nullptr, nullptr,
      Unavailable},

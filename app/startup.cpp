@@ -34,17 +34,23 @@
 #include "platform/messages.h"
 #include "platform/settings.h"
 #include "platform/sound.h"
+#include "tools/property_modes.h"
 #include "tools/tantecedent.h"
 #include "tools/tcalczone.h"
 #include "tools/tderivzone.h"
 #include "tools/tdrnormale.h"
 #include "tools/textremzone.h"
 #include "tools/timagezone.h"
+#include "tools/tineqa.h"
+#include "tools/tineqf.h"
 #include "tools/tintersection.h"
+#include "tools/tparite.h"
+#include "tools/tperizone.h"
 #include "tools/ttabval.h"
 #include "tools/ttanzone.h"
 #include "tools/ttaux.h"
 #include "tools/ttauxpt.h"
+#include "tools/tvarzone.h"
 #include "tools/tzerozone.h"
 
 static_assert(std::numeric_limits<long double>::digits == 64, "Lumova computes with 80-bit extended reals");
@@ -74,8 +80,14 @@ void createWindows(TFormparent& main) {
     create(antecedent, main);
     create(choixf, main);
     create(taux, main);
+    create(varzone, main);
     create(calczone, main);
     create(tanzone, main);
+    create(ineqa, main);
+    create(ineqf, main);
+    create(parite, main);
+    create(perizone, main);
+    registerPropertyModes();
     create(supprimer, main);
     create(extremzone, main);
     create(optionzone, main);

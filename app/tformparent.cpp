@@ -49,11 +49,16 @@
 #include "tools/tdrnormale.h"
 #include "tools/textremzone.h"
 #include "tools/timagezone.h"
+#include "tools/tineqa.h"
+#include "tools/tineqf.h"
 #include "tools/tintersection.h"
+#include "tools/tparite.h"
+#include "tools/tperizone.h"
 #include "tools/ttabval.h"
 #include "tools/ttanzone.h"
 #include "tools/ttaux.h"
 #include "tools/ttauxpt.h"
+#include "tools/tvarzone.h"
 #include "tools/tzerozone.h"
 
 QPointer<TFormparent> Formparent;
@@ -91,14 +96,18 @@ void placeAt(QWidget* window, int left, int top, int width, int areaHeight) {
 std::vector<QWidget*> resetHiddenWindows() {
     return {reperezone, choixf,    antecedent, changedomaine, foncZone, imagezone, intersection, kval,
             optionzone, supprimer, tabval,     zerozone,      calczone, AboutBox,  coord,
-            derivzone,  tanzone,   drnormale,  taux,          tauxpt,   extremzone};
+            derivzone,  tanzone,   drnormale,  taux,          tauxpt,   extremzone,
+            ineqa,      ineqf,     parite,     perizone,      varzone};
 }
 
 // The tool dialogs placed in the column under the frame window.
 std::vector<QWidget*> columnDialogs() {
     return {antecedent, coord,     imagezone, kval,  supprimer, tabval,   zerozone,  choixf, optionzone,
-            intersection, derivzone, drnormale, taux, tauxpt,   tanzone, extremzone};
+            intersection, derivzone, drnormale, taux, tauxpt,   tanzone, extremzone, ineqf};
 }
+
+// The windows stacked under the choice of function they read.
+std::vector<QWidget*> underChoiceDialogs() { return {ineqa, parite, perizone}; }
 
 // The entry windows placed in the row under the graph.
 std::vector<QWidget*> entryRow() { return {foncZone}; }
@@ -293,12 +302,15 @@ void TFormparent::placerfenetres(int screenWidth) {
     placeAt(reperezone, X, Y, columnWidth, areaHeight);
     const int underFrame = Y + heightOf(reperezone) + 5;
     for (QWidget* dialog : columnDialogs()) placeAt(dialog, X, underFrame, columnWidth, areaHeight);
+    const int underChoice = underFrame + heightOf(choixf) + 5;
+    for (QWidget* dialog : underChoiceDialogs()) placeAt(dialog, X, underChoice, columnWidth, areaHeight);
 
     const int underGraph = Y + layout.height + 5;
     for (QWidget* window : entryRow()) placeAt(window, 0, underGraph, 0, areaHeight);
     if (foncZone) {
         const QRect entry = foncZone->geometry();
         place(changedomaine, entry.left() + entry.width() + 5, entry.top());
+        place(varzone, entry.left() + entry.width() + 5, entry.top());
         place(calczone, entry.width() + 5, entry.top() + entry.height() - heightOf(calczone));
     }
 }
@@ -359,11 +371,34 @@ void TFormparent::Parcourir1Click() {
     if (grafzone) enterBrowseMode(*grafzone);
 }
 
+void TFormparent::Parit1Click() {
+    showWindow(parite);
+    showWindow(choixf);
+}
+
+void TFormparent::Priode1Click() {
+    showWindow(perizone);
+    showWindow(choixf);
+}
+
+void TFormparent::Dutypefxa1Click() {
+    showWindow(ineqa);
+    showWindow(choixf);
+    setGraphCursorRemembered(crSizeWE);
+}
+
+void TFormparent::Dutypefxgx1Click() {
+    showWindow(ineqf);
+    setGraphCursorRemembered(crSizeWE);
+}
+
 void TFormparent::Variaion1Click() {
     PlotMode = InteractionMode::Variations;
     if (grafzone)
         grafzone->setStatusText(QString::fromUtf8("Cliquez gauche  et déplacez la souris de gauche à droite"));
     showWindow(choixf);
+    showWindow(varzone);
+    if (ineqa) ineqa->hide();
     setGraphCursorRemembered(crSizeWE);
 }
 
