@@ -1,7 +1,23 @@
 #include "app/menu_table.h"
 
 #include "app/tformparent.h"
+#include "constructions/tdcartesienne.h"
+#include "constructions/tdnormal.h"
+#include "constructions/tdpoint.h"
+#include "constructions/tdreduite.h"
+#include "constructions/tdtan.h"
+#include "constructions/tlignebrisee.h"
+#include "constructions/tpcourbe.h"
+#include "constructions/tpfixe.h"
+#include "constructions/tplibre.h"
+#include "constructions/tpoly.h"
+#include "constructions/tpproj.h"
+#include "constructions/tptmilieu.h"
+#include "constructions/trotzone.h"
+#include "constructions/tspoint.h"
 #include "constructions/tsupprimer.h"
+#include "constructions/tsymzone.h"
+#include "constructions/ttranszone.h"
 #include "plane/tcoord.h"
 #include "plane/toptionzone.h"
 #include "platform/colour_edit.h"
@@ -108,55 +124,50 @@ const MenuRow MenuRows[] = {
      Unavailable},
     {"Longeurdelacourbe1", "Intégration", "Longueur d'un arc", None, nullptr, nullptr, nullptr, Unavailable},
 
-    {"fice1", "Constructions/Points", "fixe", None, nullptr, nullptr, nullptr, Unavailable},
-    {"libre1", "Constructions/Points", "libre", None, nullptr, nullptr, nullptr, Unavailable},
-    {"libresurunecourbe1", "Constructions/Points", "libre sur une courbe", None, nullptr, nullptr, nullptr,
-     Unavailable},
-    {"Milieudunsegment1", "Constructions/Points", "milieu d'un segment", None, nullptr, nullptr, nullptr,
-     Unavailable},
-    {"ranslation1", "Constructions/Points/image par", "translation", None, nullptr, nullptr, nullptr,
-     Unavailable},
-    {"Symtrieaxiale1", "Constructions/Points/image par", "symétrie axiale", None, nullptr, nullptr, nullptr,
-     Unavailable},
-    {"Rotation1", "Constructions/Points/image par", "rotation", None, nullptr, nullptr, nullptr, Unavailable},
+    {"fice1", "Constructions/Points", "fixe", None, nullptr, windowOf<pfixe>, controlOf<pfixe, &Tpfixe::Editx>},
+    {"libre1", "Constructions/Points", "libre", None, nullptr, windowOf<plibre>},
+    {"libresurunecourbe1", "Constructions/Points", "libre sur une courbe", None, nullptr, windowOf<pcourbe>},
+    {"Milieudunsegment1", "Constructions/Points", "milieu d'un segment", None, nullptr, windowOf<Ptmilieu>},
+    {"ranslation1", "Constructions/Points/image par", "translation", None, nullptr, windowOf<transzone>},
+    {"Symtrieaxiale1", "Constructions/Points/image par", "symétrie axiale", None, nullptr, windowOf<symzone>},
+    {"Rotation1", "Constructions/Points/image par", "rotation", None, nullptr, windowOf<rotzone>},
     // An item the program has always offered without an action.
     {"Symtriecentrale1", "Constructions/Points/image par", "symétrie centrale", None, nullptr, nullptr, nullptr,
      Unavailable},
-    {"Projection1", "Constructions/Points/image par", "projection", None, nullptr, nullptr, nullptr, Unavailable},
-    {"racerunsegment1", "Constructions", "Segments", None, nullptr, nullptr, nullptr, Unavailable},
-    {"Avecdeuxpoints1", "Constructions/Droites", "avec deux points", None, nullptr, nullptr, nullptr,
-     Unavailable},
-    {"Equation1", "Constructions/Droites", "à partir de l'équation réduite", None, nullptr, nullptr, nullptr,
-     Unavailable},
+    {"Projection1", "Constructions/Points/image par", "projection", None, nullptr, windowOf<pproj>},
+    {"racerunsegment1", "Constructions", "Segments", None, nullptr,
+     windowOf<spoint>, controlOf<spoint, &Tspoint::Editnom>},
+    {"Avecdeuxpoints1", "Constructions/Droites", "avec deux points", None, nullptr,
+     windowOf<dpoint>, controlOf<dpoint, &Tdpoint::Editnom>},
+    {"Equation1", "Constructions/Droites", "à partir de l'équation réduite", None, nullptr,
+     windowOf<dreduite>, controlOf<dreduite, &Tdreduite::edita>},
     {"Donnerlquationcartsienne1", "Constructions/Droites", "à partir de l'équation cartésienne", None, nullptr,
-     nullptr, nullptr, Unavailable},
-    {"tangente1", "Constructions/Droites", "tangente", None, nullptr, nullptr, nullptr, Unavailable},
-    {"normale1", "Constructions/Droites", "normale", None, nullptr, nullptr, nullptr, Unavailable},
-    {"Polygnes1", "Constructions", "Polygones", None, nullptr, nullptr, nullptr, Unavailable},
+     windowOf<dcartesienne>, controlOf<dcartesienne, &Tdcartesienne::edita>},
+    {"tangente1", "Constructions/Droites", "tangente", None, nullptr, windowOf<dtan>, controlOf<dtan, &Tdtan::Edita>},
+    {"normale1", "Constructions/Droites", "normale", None, nullptr, windowOf<dnormal>},
+    {"Polygnes1", "Constructions", "Polygones", None, nullptr, windowOf<lignebrisee>},
     {"Construireunesuite1", "Constructions", "Suites et fonctions", None, nullptr, nullptr, nullptr, Unavailable},
     {"ransformationdunefonction1", "Constructions", "Transformée d'une fonction", None, nullptr, nullptr, nullptr,
      Unavailable},
     {"Dtruire1", "Constructions", "Supprimer", None, nullptr, windowOf<supprimer>},
 
-    {"PLac1", "Courbe paramétrée/Constructions", "Point fixe", None, nullptr, nullptr, nullptr, Unavailable},
-    {"Pointlibre1", "Courbe paramétrée/Constructions", "Point libre", None, nullptr, nullptr, nullptr,
-     Unavailable},
-    {"Milieudusegment1", "Courbe paramétrée/Constructions", "Milieu du segment", None, nullptr, nullptr, nullptr,
-     Unavailable},
-    {"ranslation3", "Courbe paramétrée/Constructions/Point image par", "Translation", None, nullptr, nullptr,
-     nullptr, Unavailable},
+    {"PLac1", "Courbe paramétrée/Constructions", "Point fixe", None, nullptr,
+     windowOf<pfixe>, controlOf<pfixe, &Tpfixe::Editx>},
+    {"Pointlibre1", "Courbe paramétrée/Constructions", "Point libre", None, nullptr, windowOf<plibre>},
+    {"Milieudusegment1", "Courbe paramétrée/Constructions", "Milieu du segment", None, nullptr, windowOf<Ptmilieu>},
+    {"ranslation3", "Courbe paramétrée/Constructions/Point image par", "Translation", None, nullptr,
+     windowOf<transzone>},
     {"Symtrieaxiale3", "Courbe paramétrée/Constructions/Point image par", "Symétrie axiale", None, nullptr,
-     nullptr, nullptr, Unavailable},
-    {"rotation3", "Courbe paramétrée/Constructions/Point image par", "rotation", None, nullptr, nullptr, nullptr,
-     Unavailable},
-    {"racerunsegment3", "Courbe paramétrée/Constructions", "Tracer un segment", None, nullptr, nullptr, nullptr,
-     Unavailable},
-    {"racerunedroite3", "Courbe paramétrée/Constructions", "Tracer une droite", None, nullptr, nullptr, nullptr,
-     Unavailable},
+     windowOf<symzone>},
+    {"rotation3", "Courbe paramétrée/Constructions/Point image par", "rotation", None, nullptr, windowOf<rotzone>},
+    {"racerunsegment3", "Courbe paramétrée/Constructions", "Tracer un segment", None, nullptr,
+     windowOf<spoint>, controlOf<spoint, &Tspoint::Editnom>},
+    {"racerunedroite3", "Courbe paramétrée/Constructions", "Tracer une droite", None, nullptr,
+     windowOf<dpoint>, controlOf<dpoint, &Tdpoint::Editnom>},
     {"racerunetangente2", "Courbe paramétrée/Constructions", "Tracer une tangente", None, nullptr, nullptr,
      nullptr, Unavailable},
-    {"racerunpolygne1", "Courbe paramétrée/Constructions", "Tracer un polygone", None, nullptr, nullptr, nullptr,
-     Unavailable},
+    {"racerunpolygne1", "Courbe paramétrée/Constructions", "Tracer un polygone", None, nullptr,
+     windowOf<lignebrisee>},
     {"Supprimeruneconstruction2", "Courbe paramétrée/Constructions", "Supprimer une construction", None, nullptr,
      windowOf<supprimer>},
     {"Parcourir2", "Courbe paramétrée", "Parcourir la courbe", None, &F::Parcourir2Click, nullptr, nullptr,
@@ -169,23 +180,20 @@ const MenuRow MenuRows[] = {
 
     {"Placerunpoint2", "Courbe Polaire/Constructions", "Placer un point fixe", None, nullptr, nullptr, nullptr,
      Unavailable},
-    {"Pointlibre2", "Courbe Polaire/Constructions", "Point libre", None, nullptr, nullptr, nullptr, Unavailable},
-    {"Milieudusegment2", "Courbe Polaire/Constructions", "Milieu du segment", None, nullptr, nullptr, nullptr,
-     Unavailable},
-    {"ranslation2", "Courbe Polaire/Constructions/Point image par", "Translation", None, nullptr, nullptr,
-     nullptr, Unavailable},
-    {"Symtrieaxiale2", "Courbe Polaire/Constructions/Point image par", "Symétrie axiale", None, nullptr, nullptr,
-     nullptr, Unavailable},
-    {"Rotation2", "Courbe Polaire/Constructions/Point image par", "Rotation", None, nullptr, nullptr, nullptr,
-     Unavailable},
-    {"racerunsegment2", "Courbe Polaire/Constructions", "Tracer un segment", None, nullptr, nullptr, nullptr,
-     Unavailable},
-    {"racerunedroite2", "Courbe Polaire/Constructions", "Tracer une droite", None, nullptr, nullptr, nullptr,
-     Unavailable},
+    {"Pointlibre2", "Courbe Polaire/Constructions", "Point libre", None, nullptr, windowOf<plibre>},
+    {"Milieudusegment2", "Courbe Polaire/Constructions", "Milieu du segment", None, nullptr, windowOf<Ptmilieu>},
+    {"ranslation2", "Courbe Polaire/Constructions/Point image par", "Translation", None, nullptr,
+     windowOf<transzone>},
+    {"Symtrieaxiale2", "Courbe Polaire/Constructions/Point image par", "Symétrie axiale", None, nullptr,
+     windowOf<symzone>},
+    {"Rotation2", "Courbe Polaire/Constructions/Point image par", "Rotation", None, nullptr, windowOf<rotzone>},
+    {"racerunsegment2", "Courbe Polaire/Constructions", "Tracer un segment", None, nullptr,
+     windowOf<spoint>, controlOf<spoint, &Tspoint::Editnom>},
+    {"racerunedroite2", "Courbe Polaire/Constructions", "Tracer une droite", None, nullptr,
+     windowOf<dpoint>, controlOf<dpoint, &Tdpoint::Editnom>},
     {"racerunetangente1", "Courbe Polaire/Constructions", "Tracer une tangente", None, nullptr, nullptr, nullptr,
      Unavailable},
-    {"racerunpolygne2", "Courbe Polaire/Constructions", "Tracer un polygone", None, nullptr, nullptr, nullptr,
-     Unavailable},
+    {"racerunpolygne2", "Courbe Polaire/Constructions", "Tracer un polygone", None, nullptr, windowOf<lignebrisee>},
     {"Supprimeruneconstruction1", "Courbe Polaire/Constructions", "Supprimer une construction", None, nullptr,
      windowOf<supprimer>},
     {"Parcourirlacourbe1", "Courbe Polaire", "Parcourir la courbe", None, &F::Parcourirlacourbe1Click, nullptr,

@@ -19,7 +19,23 @@
 #include "app/taboutbox.h"
 #include "app/tformparent.h"
 #include "app/tintro.h"
+#include "constructions/tdcartesienne.h"
+#include "constructions/tdnormal.h"
+#include "constructions/tdpoint.h"
+#include "constructions/tdreduite.h"
+#include "constructions/tdtan.h"
+#include "constructions/tlignebrisee.h"
+#include "constructions/tpcourbe.h"
+#include "constructions/tpfixe.h"
+#include "constructions/tplibre.h"
+#include "constructions/tpoly.h"
+#include "constructions/tpproj.h"
+#include "constructions/tptmilieu.h"
+#include "constructions/trotzone.h"
+#include "constructions/tspoint.h"
 #include "constructions/tsupprimer.h"
+#include "constructions/tsymzone.h"
+#include "constructions/ttranszone.h"
 #include "model/plot_state.h"
 #include "plane/tchangedomaine.h"
 #include "plane/tchoixf.h"
@@ -88,17 +104,33 @@ void createWindows(TFormparent& main) {
     create(parite, main);
     create(perizone, main);
     registerPropertyModes();
+    create(plibre, main);
+    create(pcourbe, main);
+    create(pfixe, main);
+    create(spoint, main);
+    create(dpoint, main);
+    create(dreduite, main);
+    create(dtan, main);
+    create(dcartesienne, main);
     create(supprimer, main);
     create(extremzone, main);
     create(optionzone, main);
     create(imagezone, main);
+    create(dnormal, main);
     create(drnormale, main);
+    create(transzone, main);
+    create(symzone, main);
+    create(rotzone, main);
     create(kval, main);
     create(tauxpt, main);
     create(changedomaine, main);
     create(intro, main);
     create(AboutBox, main);
     create(formemo, main);
+    create(poly, main);
+    create(lignebrisee, main);
+    create(Ptmilieu, main);
+    create(pproj, main);
     create(coord, main);
     QObject::connect(optionzone, &Toptionzone::introCancelled, intro, &QWidget::hide);
 }

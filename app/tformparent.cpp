@@ -11,6 +11,7 @@
 #include <QLayout>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
@@ -24,7 +25,24 @@
 #include "app/taboutbox.h"
 #include "app/tintro.h"
 #include "app/window_layout.h"
+#include "constructions/next_name_labels.h"
+#include "constructions/tdcartesienne.h"
+#include "constructions/tdnormal.h"
+#include "constructions/tdpoint.h"
+#include "constructions/tdreduite.h"
+#include "constructions/tdtan.h"
+#include "constructions/tlignebrisee.h"
+#include "constructions/tpcourbe.h"
+#include "constructions/tpfixe.h"
+#include "constructions/tplibre.h"
+#include "constructions/tpoly.h"
+#include "constructions/tpproj.h"
+#include "constructions/tptmilieu.h"
+#include "constructions/trotzone.h"
+#include "constructions/tspoint.h"
 #include "constructions/tsupprimer.h"
+#include "constructions/tsymzone.h"
+#include "constructions/ttranszone.h"
 #include "model/plot_state.h"
 #include "model/state_reset.h"
 #include "plane/graph_interaction.h"
@@ -94,16 +112,88 @@ void placeAt(QWidget* window, int left, int top, int width, int areaHeight) {
 
 // Every tool window the reset hides, in the order the program has always hidden them.
 std::vector<QWidget*> resetHiddenWindows() {
-    return {reperezone, choixf,    antecedent, changedomaine, foncZone, imagezone, intersection, kval,
-            optionzone, supprimer, tabval,     zerozone,      calczone, AboutBox,  coord,
-            derivzone,  tanzone,   drnormale,  taux,          tauxpt,   extremzone,
-            ineqa,      ineqf,     parite,     perizone,      varzone};
+    return {
+        reperezone,
+        choixf,
+        antecedent,
+        changedomaine,
+        derivzone,
+        dpoint,
+        dreduite,
+        dtan,
+        dcartesienne,
+        drnormale,
+        dnormal,
+        extremzone,
+        foncZone,
+        imagezone,
+        ineqa,
+        ineqf,
+        intersection,
+        kval,
+        optionzone,
+        parite,
+        perizone,
+        plibre,
+        pfixe,
+        pcourbe,
+        rotzone,
+        spoint,
+        supprimer,
+        symzone,
+        tabval,
+        tanzone,
+        taux,
+        tauxpt,
+        transzone,
+        zerozone,
+        calczone,
+        varzone,
+        AboutBox,
+        poly,
+        lignebrisee,
+        Ptmilieu,
+        pproj,
+        coord,
+    };
 }
 
 // The tool dialogs placed in the column under the frame window.
 std::vector<QWidget*> columnDialogs() {
-    return {antecedent, coord,     imagezone, kval,  supprimer, tabval,   zerozone,  choixf, optionzone,
-            intersection, derivzone, drnormale, taux, tauxpt,   tanzone, extremzone, ineqf};
+    return {
+        antecedent,
+        derivzone,
+        coord,
+        dpoint,
+        dreduite,
+        dtan,
+        dcartesienne,
+        drnormale,
+        dnormal,
+        extremzone,
+        imagezone,
+        ineqf,
+        kval,
+        lignebrisee,
+        plibre,
+        Ptmilieu,
+        pfixe,
+        pcourbe,
+        pproj,
+        rotzone,
+        spoint,
+        supprimer,
+        symzone,
+        tabval,
+        taux,
+        tauxpt,
+        transzone,
+        zerozone,
+        choixf,
+        optionzone,
+        tanzone,
+        intersection,
+    };
 }
 
 // The windows stacked under the choice of function they read.
@@ -263,8 +353,13 @@ void TFormparent::fermerfenetres() {
     if (IntroRunning) playSound(soundPath(ProgramSettings.intro3d1 ? "fin1.wav" : "fin2.wav"));
     for (QWidget* window : resetHiddenWindows())
         if (window) window->hide();
+    // Only the space view's commands show them.
+    for (TwoPointDialog* dialog : std::initializer_list<TwoPointDialog*>{dpoint, spoint})
+        if (dialog) dialog->supp3d->hide();
 
     resetPlotState();
+    // Every "Nom suivant" label goes back to "A" with the empty point table.
+    rewriteNextNameLabels();
     if (foncZone)
         for (int slot = 1; slot <= 4; ++slot) foncZone->slotEdit(slot)->clear();
     if (kval) kval->valk->clear();

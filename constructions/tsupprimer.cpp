@@ -16,10 +16,6 @@ void repaintGraph() {
     if (grafzone) grafzone->repaintGraph();
 }
 
-void decreaseCount(int& count) {
-    if (count > 0) --count;
-}
-
 }  // namespace
 
 Tsupprimer::Tsupprimer(QWidget* parent) : ToolWindow("Supprimer", parent) {
@@ -46,17 +42,17 @@ void Tsupprimer::b1Click() {
 }
 
 void Tsupprimer::SpeedButton2Click() {
-    decreaseCount(SegmentCount);
+    dropNewest(SegmentCount);
     repaintGraph();
 }
 
 void Tsupprimer::droite() {
-    decreaseCount(LineCount);
+    dropNewest(LineCount);
     repaintGraph();
 }
 
 void Tsupprimer::SpeedButton5Click() {
-    decreaseCount(PolygonCount);
+    dropNewest(PolygonCount);
     repaintGraph();
 }
 

@@ -14,6 +14,9 @@ int PlaneCount = 0;
 std::array<TValuePoint, ValuePointCapacity> ValuePoints;
 int ValuePointCount = 0;
 bool ValuePointsShown = false;
+bool TranslationVectorsShown = false;
+bool SymmetryConstructionShown = false;
+bool RotationConstructionShown = false;
 int SequenceState = 0;
 
 namespace {
@@ -62,6 +65,10 @@ bool isPointSlot(int slot) { return slot >= 1 && slot <= PointSlots; }
 
 bool isValidPointReference(int slot) {
     return slot == OriginSlot || (slot >= 1 && slot <= PointCount);
+}
+
+void dropNewest(int& count) {
+    if (count > 0) --count;
 }
 
 int deleteLastPoint() {

@@ -100,6 +100,10 @@ extern int PlaneCount;
 extern std::array<TValuePoint, ValuePointCapacity> ValuePoints;
 extern int ValuePointCount;
 extern bool ValuePointsShown;
+// The guides the image windows' check boxes ask the graph to draw.
+extern bool TranslationVectorsShown;    // "Voir les vecteurs"
+extern bool SymmetryConstructionShown;  // "Voir la construction"
+extern bool RotationConstructionShown;  // "Voir les constructions"
 // 0 no sequence shown, 1 its function, 2 its terms (redrawn by the sequence window).
 extern int SequenceState;
 
@@ -118,6 +122,9 @@ int takePointSlot();
 bool isPointSlot(int slot);
 // A point a new object may refer to: one in use, or the origin.
 bool isValidPointReference(int slot);
+// Takes the newest object of a table away (segments, lines, polygons, facets);
+// an empty table stays empty.
+void dropNewest(int& count);
 // Removes the newest point; lines through two points and segments that used it
 // then go through the origin. Returns the slot removed, 0 when there was none.
 int deleteLastPoint();

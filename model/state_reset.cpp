@@ -18,6 +18,9 @@ void initialisePlotState() {
     Painting = false;
     AnimationRunning = false;
     ValuePointsShown = false;
+    TranslationVectorsShown = false;
+    SymmetryConstructionShown = false;
+    RotationConstructionShown = false;
 }
 
 void resetPlotState() {

@@ -225,8 +225,9 @@ ConstructionStyle Tgrafzone::constructionStyle(const GraphOptions& options) cons
     ConstructionStyle style;
     style.penWidth = options.thickness - 1;
     style.fontSize = options.fontSize;
-    // The translation, symmetry and rotation windows come later; until then
-    // their constructions are drawn without the optional guides.
+    style.showTranslationVectors = TranslationVectorsShown;
+    style.showSymmetryConstruction = SymmetryConstructionShown;
+    style.showRotationConstruction = RotationConstructionShown;
     style.showValuePoints = ValuePointsShown;
     return style;
 }

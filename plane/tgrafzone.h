@@ -62,6 +62,7 @@ public:
 
     // The window of the space view, which owns the screen while it is shown.
     void setSpaceView(QWidget* view) { spaceView_ = view; }
+    QWidget* spaceView() const { return spaceView_; }
 
     // The drawing options as the options, frame and function windows set them.
     GraphOptions currentOptions() const;

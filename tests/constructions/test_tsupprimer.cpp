@@ -13,36 +13,10 @@
 #include "model/plot_state.h"
 #include "model/state_reset.h"
 #include "plane/tgrafzone.h"
+#include "tests/support/graph_scene.h"
 #include "tests/support/points.h"
 
 namespace {
-
-// Functions of x on a 680 x 540 graph window with its default frame.
-class GraphScene : public testing::Test {
-protected:
-    void SetUp() override {
-        PointTable = {};
-        initialisePlotState();
-        PlotFrame.ymin = -7.94L;
-        PlotFrame.ymax = 7.94L;
-        GraphKind = GraphType::FunctionOfX;
-        graph_ = std::make_unique<Tgrafzone>();
-        grafzone = graph_.get();
-        graph_->setGraphSize(680, 540);
-        graph_->repaintGraph();
-    }
-
-    void TearDown() override {
-        graph_.reset();
-        initialisePlotState();
-    }
-
-    TColor shown(long double x, long double y) const {
-        return fromQColor(graph_->WindowPicture.pixelColor(PlotFrame.column(x), PlotFrame.row(y)));
-    }
-
-    std::unique_ptr<Tgrafzone> graph_;
-};
 
 class DeleteWindow : public GraphScene {
 protected:

@@ -1,0 +1,5 @@
+#include "constructions/tdnormal.h"
+
+QPointer<Tdnormal> dnormal;
+
+Tdnormal::Tdnormal(QWidget* parent) : ContactLineDialog("Droite normale", LineKind::Normal, parent) {}
