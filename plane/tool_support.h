@@ -32,6 +32,10 @@ Widget* named(const char* name, Widget* widget) {
 long double readNumberField(ColourEdit& edit, const char* defaultText,
                             bool (*acceptable)(long double) = nullptr);
 
+// A radio button standing for `value` among the buttons of its group.
+QRadioButton* makeChoiceButton(const QString& caption, int value, QWidget* parent = nullptr);
+// The value of the checked button, 0 when none is checked.
+int chosenValue(const std::vector<QRadioButton*>& buttons);
 // The radio button "f", "g", "h" or "i" of function slot 1..4.
 QRadioButton* makeSlotButton(int slot, QWidget* parent);
 // The slot of the checked button, 0 when none is checked.

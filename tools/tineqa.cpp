@@ -22,17 +22,7 @@ const char* const RelationCaptions[] = {"<", ">", "<=", ">="};
 
 }  // namespace
 
-QRadioButton* makeRelationButton(int relation) {
-    auto* button = new QRadioButton(RelationCaptions[relation - 1]);
-    button->setProperty("relation", relation);
-    return button;
-}
-
-int chosenRelation(const std::vector<QRadioButton*>& buttons) {
-    for (const QRadioButton* button : buttons)
-        if (button->isChecked()) return button->property("relation").toInt();
-    return 1;
-}
+QRadioButton* makeRelationButton(int relation) { return makeChoiceButton(RelationCaptions[relation - 1], relation); }
 
 Tineqa::Tineqa(QWidget* parent)
     : ToolWindow("F(x)<>a ?", parent),
@@ -74,7 +64,7 @@ void Tineqa::RadioButtonClick() {
         Edita->paintRed();
         return;
     }
-    const int relation = chosenRelation({RadioButton1, RadioButton2, RadioButton3, RadioButton4});
+    const int relation = chosenValue({RadioButton1, RadioButton2, RadioButton3, RadioButton4});
     PlotMode = static_cast<InteractionMode>(static_cast<int>(InteractionMode::Variations) + relation);
     if (grafzone) grafzone->setStatusText(QString::fromUtf8("Déplacez la souris :  la solution apparaitra."));
 }

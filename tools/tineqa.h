@@ -3,7 +3,6 @@
 // window under the mouse once the number and the relation are chosen here.
 
 #include <QPointer>
-#include <vector>
 
 #include "platform/tool_window.h"
 
@@ -36,10 +35,9 @@ protected:
     void stopClick() override;
 };
 
-// The radio button of relation 1 "<", 2 ">", 3 "<=" or 4 ">=", shared with Tineqf.
+// The radio button of relation 1 "<", 2 ">", 3 "<=" or 4 ">=", shared with
+// Tineqf; chosenValue gives the relation of the checked one.
 QRadioButton* makeRelationButton(int relation);
-// The relation of the checked button, 1 when none is checked.
-int chosenRelation(const std::vector<QRadioButton*>& buttons);
 
 // The one Tineqa of the program, created at start-up; null before and after.
 extern QPointer<Tineqa> ineqa;

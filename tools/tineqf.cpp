@@ -64,7 +64,7 @@ void Tineqf::ineq() {
         sameSlot[SelectedSlot - 1]->setChecked(true);
     }
     SecondSlot = chosenSlot({RadioButton10, RadioButton11, RadioButton12, RadioButton13});
-    const int relation = chosenRelation({RadioButton1, RadioButton2, RadioButton3, RadioButton4});
+    const int relation = chosenValue({RadioButton1, RadioButton2, RadioButton3, RadioButton4});
     PlotMode = static_cast<InteractionMode>(static_cast<int>(InteractionMode::AtLeastConstant) + relation);
 }
 
