@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
 #include <cmath>
@@ -19,6 +20,7 @@
 #include "plane/graph_interaction.h"
 #include "plane/tchoixf.h"
 #include "plane/tfonczone.h"
+#include "plane/toptionzone.h"
 #include "platform/colour_edit.h"
 #include "platform/cursors.h"
 #include "tests/support/graph_window_fixture.h"
@@ -362,6 +364,7 @@ TEST(PropertyLesson, PeriodParityAndAnInequalityAt1280) {
     TFormparent* main = program.startFunctionOfX(1280, 1024);
     ASSERT_NE(main, nullptr);
 
+    optionzone->deplace->setValue(3);
     enterFunction("cos(x)");
     main->menuItem("Priode1")->trigger();
     ASSERT_TRUE(perizone->isVisible());
@@ -369,6 +372,13 @@ TEST(PropertyLesson, PeriodParityAndAnInequalityAt1280) {
     click(perizone->BitBtn1);
     EXPECT_EQ(perizone->result->text(), "    T=2pi");
     EXPECT_TRUE(main->grab().toImage().save(screenshotPath("periode_cos_1280x1024.png")));
+    // Escape, wherever it is typed, ends the demonstration at its next step.
+    QCoreApplication::postEvent(main, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, {}));
+    click(perizone->BitBtn1);
+    const long double period = *findPeriod("cos(x)", PlotFrame);
+    EXPECT_TRUE(circledAt(grafzone->WindowPicture, PlotFrame.column(PlotFrame.xmin + period),
+                          PlotFrame.row(cosl(PlotFrame.xmin))));
+    EXPECT_TRUE(main->grab().toImage().save(screenshotPath("periode_cos_echap_1280x1024.png")));
     perizone->hide();
 
     enterFunction("x²");
