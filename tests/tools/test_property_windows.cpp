@@ -407,6 +407,11 @@ TEST(PropertyLesson, PeriodParityAndAnInequalityAt1280) {
     main->menuItem("Variaion1")->trigger();
     EXPECT_TRUE(varzone->isVisible());
     EXPECT_FALSE(ineqa->isVisible());
+    graphMouseDown(*grafzone, MouseButtonKind::Left, PlotFrame.column(1), 300);
+    graphMouseMove(*grafzone, PlotFrame.column(1.5L), 300);
+    EXPECT_TRUE(varzone->Image1->isVisible());
+    EXPECT_TRUE(main->grab().toImage().save(screenshotPath("variations_x2_1280x1024.png")));
+    graphMouseUp(*grafzone);
     choixf->stop()->click();
     EXPECT_FALSE(varzone->isVisible());
     EXPECT_EQ(PlotMode, InteractionMode::Neutral);
