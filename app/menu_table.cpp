@@ -21,6 +21,7 @@
 #include "plane/tcoord.h"
 #include "plane/toptionzone.h"
 #include "platform/colour_edit.h"
+#include "tools/tairezone.h"
 #include "tools/tantecedent.h"
 #include "tools/tcalczone.h"
 #include "tools/tderivzone.h"
@@ -28,6 +29,9 @@
 #include "tools/textremzone.h"
 #include "tools/timagezone.h"
 #include "tools/tintersection.h"
+#include "tools/tintzone.h"
+#include "tools/tlongarc.h"
+#include "tools/tlongseg.h"
 #include "tools/ttabval.h"
 #include "tools/ttanzone.h"
 #include "tools/ttaux.h"
@@ -107,7 +111,7 @@ const MenuRow MenuRows[] = {
     {"Dutypefxa1", "Calculs/Inéquation", "Du type f(x)<a", None, &F::Dutypefxa1Click},
     {"Dutypefxgx1", "Calculs/Inéquation", "Du type f(x)<g(x)", None, &F::Dutypefxgx1Click},
     {"Equationdunedroite1", "Calculs", "Equation d'une droite", None, nullptr, nullptr, nullptr, Unavailable},
-    {"Longueurdunsegment1", "Calculs", "Longueur d'un segment", None, nullptr, nullptr, nullptr, Unavailable},
+    {"Longueurdunsegment1", "Calculs", "Longueur d'un segment", None, nullptr, windowOf<longseg>},
 
     {"Entredeuxabscisses1", "Dérivation/Taux d'accroissement", "Entre deux abscisses", None, nullptr,
      windowOf<taux>, controlOf<taux, &Ttaux::edita>},
@@ -118,11 +122,11 @@ const MenuRow MenuRows[] = {
     {"Equationdunenormale1", "Dérivation", "Equation d'une normale", None, nullptr, windowOf<drnormale>},
     {"Variaion1", "Dérivation", "Variations", None, &F::Variaion1Click},
 
-    {"Intgrationnumrique1", "Intégration", "Intégration numérique", None, nullptr, nullptr, nullptr,
-     Unavailable},
-    {"Aireenrtedeuxcourbes1", "Intégration", "Aire entre deux courbes", None, nullptr, nullptr, nullptr,
-     Unavailable},
-    {"Longeurdelacourbe1", "Intégration", "Longueur d'un arc", None, nullptr, nullptr, nullptr, Unavailable},
+    {"Intgrationnumrique1", "Intégration", "Intégration numérique", None, nullptr, windowOf<intzone>,
+     controlOf<intzone, &Tintzone::edita>},
+    {"Aireenrtedeuxcourbes1", "Intégration", "Aire entre deux courbes", None, nullptr, windowOf<airezone>,
+     controlOf<airezone, &Tairezone::edita>},
+    {"Longeurdelacourbe1", "Intégration", "Longueur d'un arc", None, nullptr, windowOf<longarc>},
 
     {"fice1", "Constructions/Points", "fixe", None, nullptr, windowOf<pfixe>, controlOf<pfixe, &Tpfixe::Editx>},
     {"libre1", "Constructions/Points", "libre", None, nullptr, windowOf<plibre>},

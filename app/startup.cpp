@@ -51,6 +51,7 @@
 #include "platform/settings.h"
 #include "platform/sound.h"
 #include "tools/property_modes.h"
+#include "tools/tairezone.h"
 #include "tools/tantecedent.h"
 #include "tools/tcalczone.h"
 #include "tools/tderivzone.h"
@@ -60,6 +61,9 @@
 #include "tools/tineqa.h"
 #include "tools/tineqf.h"
 #include "tools/tintersection.h"
+#include "tools/tintzone.h"
+#include "tools/tlongarc.h"
+#include "tools/tlongseg.h"
 #include "tools/tparite.h"
 #include "tools/tperizone.h"
 #include "tools/ttabval.h"
@@ -96,8 +100,10 @@ void createWindows(TFormparent& main) {
     create(antecedent, main);
     create(choixf, main);
     create(taux, main);
+    create(intzone, main);
     create(varzone, main);
     create(calczone, main);
+    create(airezone, main);
     create(tanzone, main);
     create(ineqa, main);
     create(ineqf, main);
@@ -115,6 +121,7 @@ void createWindows(TFormparent& main) {
     create(supprimer, main);
     create(extremzone, main);
     create(optionzone, main);
+    create(longarc, main);
     create(imagezone, main);
     create(dnormal, main);
     create(drnormale, main);
@@ -132,7 +139,12 @@ void createWindows(TFormparent& main) {
     create(Ptmilieu, main);
     create(pproj, main);
     create(coord, main);
+    create(longseg, main);
     QObject::connect(optionzone, &Toptionzone::introCancelled, intro, &QWidget::hide);
+    QObject::connect(grafzone, &Tgrafzone::pointDragged, longseg, &Tlongseg::followPoint);
+    QObject::connect(grafzone, &Tgrafzone::pointDragged, tauxpt, [] {
+        if (tauxpt->isVisible()) tauxpt->goClick();
+    });
 }
 
 void centreIntro(TFormparent& main) {

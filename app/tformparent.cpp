@@ -61,6 +61,7 @@
 #include "platform/settings.h"
 #include "platform/shell.h"
 #include "platform/sound.h"
+#include "tools/tairezone.h"
 #include "tools/tantecedent.h"
 #include "tools/tcalczone.h"
 #include "tools/tderivzone.h"
@@ -70,6 +71,9 @@
 #include "tools/tineqa.h"
 #include "tools/tineqf.h"
 #include "tools/tintersection.h"
+#include "tools/tintzone.h"
+#include "tools/tlongarc.h"
+#include "tools/tlongseg.h"
 #include "tools/tparite.h"
 #include "tools/tperizone.h"
 #include "tools/ttabval.h"
@@ -116,6 +120,7 @@ std::vector<QWidget*> resetHiddenWindows() {
         reperezone,
         choixf,
         antecedent,
+        airezone,
         changedomaine,
         derivzone,
         dpoint,
@@ -130,7 +135,9 @@ std::vector<QWidget*> resetHiddenWindows() {
         ineqa,
         ineqf,
         intersection,
+        intzone,
         kval,
+        longarc,
         optionzone,
         parite,
         perizone,
@@ -155,6 +162,7 @@ std::vector<QWidget*> resetHiddenWindows() {
         Ptmilieu,
         pproj,
         coord,
+        longseg,
     };
 }
 
@@ -162,8 +170,10 @@ std::vector<QWidget*> resetHiddenWindows() {
 std::vector<QWidget*> columnDialogs() {
     return {
         antecedent,
+        airezone,
         derivzone,
         coord,
+        longseg,
         dpoint,
         dreduite,
         dtan,
@@ -173,7 +183,9 @@ std::vector<QWidget*> columnDialogs() {
         extremzone,
         imagezone,
         ineqf,
+        intzone,
         kval,
+        longarc,
         lignebrisee,
         plibre,
         Ptmilieu,

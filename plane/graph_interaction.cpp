@@ -244,6 +244,7 @@ void dragPoint(Tgrafzone& graph, int column, int row) {
     moveDraggedPoint(graph, column, row);
     graph.construit();
     followInCoordinates(graph);
+    emit graph.pointDragged(DraggedPoint);
     graph.showPictureNow();
 }
 

@@ -83,6 +83,9 @@ public:
 signals:
     // The window was closed by the user; the main window hides its "Repère" menu.
     void closed();
+    // A constructed point was dragged to a new place; the windows showing
+    // figures of the points follow it.
+    void pointDragged(int slot);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -39,6 +39,13 @@ long double readNumberField(ColourEdit& edit, const char* defaultText,
     return value;
 }
 
+ColourEdit* makePointNameField(const char* name, int letters) {
+    auto* field = named(name, new ColourEdit(nullptr, ColourEdit::ForcedCase::Upper));
+    field->setMaxLength(letters);
+    field->setFixedWidth(field->fontMetrics().horizontalAdvance(QString(letters + 1, 'W')) + 12);
+    return field;
+}
+
 QString slotName(int slot) {
     static const char* const names[] = {"", "f", "g", "h", "i"};
     return names[slot];
@@ -69,6 +76,14 @@ int pointSlotOf(const std::string& name) {
     if (name.size() != 1) return 0;
     const int slot = LetterCode(name) - 64;
     return isValidPointReference(slot) ? slot : 0;
+}
+
+std::optional<std::pair<int, int>> pointPairOf(const std::string& name) {
+    if (name.empty()) return std::nullopt;
+    const int first = pointSlotOf(name.substr(0, 1));
+    const int last = pointSlotOf(name.substr(name.size() - 1));
+    if (first == 0 || last == 0 || first == last) return std::nullopt;
+    return std::make_pair(first, last);
 }
 
 QTableWidget* makeStringGrid(int columns, int rows, GridTitles titles, bool editable) {
@@ -134,6 +149,13 @@ QHBoxLayout* makeButtonRow(QWidget* button, QToolButton* stop) {
     row->addWidget(button);
     row->addStretch();
     row->addWidget(stop);
+    return row;
+}
+
+QHBoxLayout* makeStopRow(QWidget* widget, QToolButton* stop) {
+    auto* row = new QHBoxLayout;
+    row->addWidget(widget, 1);
+    row->addWidget(stop, 0, Qt::AlignBottom);
     return row;
 }
 

@@ -6,7 +6,9 @@
 
 #include <QString>
 #include <initializer_list>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class ColourEdit;
@@ -36,6 +38,10 @@ long double readNumberField(ColourEdit& edit, const char* defaultText,
 QRadioButton* makeChoiceButton(const QString& caption, int value, QWidget* parent = nullptr);
 // The value of the checked button, 0 when none is checked.
 int chosenValue(const std::vector<QRadioButton*>& buttons);
+// A field for the capital letters of a point name ("A") or of a segment or line
+// ("AB"), `letters` at most, typed in either case, as wide as they need.
+ColourEdit* makePointNameField(const char* name, int letters);
+
 // The radio button "f", "g", "h" or "i" of function slot 1..4.
 QRadioButton* makeSlotButton(int slot, QWidget* parent);
 // The slot of the checked button, 0 when none is checked.
@@ -48,6 +54,9 @@ void layOutInRow(QGroupBox* group, std::initializer_list<QRadioButton*> buttons)
 // The point a one-letter name stands for ("A" is slot 1, "O" the origin): its
 // slot when it is in use or the origin, 0 for any other text.
 int pointSlotOf(const std::string& name);
+// The two points a segment or line name such as "AB" stands for, read from its
+// first and last letters: their slots when both name a point and they differ.
+std::optional<std::pair<int, int>> pointPairOf(const std::string& name);
 
 // The string grids of the analysis windows: cells are addressed column first;
 // the first column holds titles, and so does the first row of most grids.
@@ -68,6 +77,8 @@ void showExactly(QTableWidget& grid, int columns, int rows);
 QVBoxLayout* makeBodyLayout(ToolWindow& window);
 // A button on the left, the window's stop button on the right.
 QHBoxLayout* makeButtonRow(QWidget* button, QToolButton* stop);
+// A widget taking the width, the stop button at its bottom right.
+QHBoxLayout* makeStopRow(QWidget* widget, QToolButton* stop);
 
 // Shows a tool window above the others, with the focus in `focus` when given.
 void showToolWindow(ToolWindow& window, QWidget* focus = nullptr);

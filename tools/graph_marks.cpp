@@ -2,6 +2,8 @@
 
 #include <QScrollBar>
 
+#include <cmath>
+
 #include "model/plot_state.h"
 #include "plane/tgrafzone.h"
 #include "plane/toptionzone.h"
@@ -10,6 +12,16 @@ namespace {
 
 constexpr int ChevronSize = 5;
 constexpr int CrossReach = 10;
+constexpr long double RectangleGap = 2.3L;  // pixels between a rectangle and the curve
+constexpr long double HatchGap = 2.25L;     // pixels between a hatch and each curve
+constexpr long double LargestRectangle = 1e7L;
+constexpr int HatchPenWidth = 2;
+
+// `from` moved by `distance` towards `target`, never past it.
+long double movedTowards(long double from, long double target, long double distance) {
+    if (std::fabs(target - from) <= distance) return target;
+    return from < target ? from + distance : from - distance;
+}
 
 QPoint pixelOf(const TPlotFrame& frame, long double x, long double y) {
     return {frame.column(x), frame.row(y)};
@@ -162,4 +174,53 @@ void drawRateOverPicture(const RateMarks& marks) {
     drawStrokes(grafzone->windowCanvas(), marks.path, RatePenWidth);
     writeTexts(grafzone->windowCanvas(), marks.texts);
     grafzone->showPictureNow();
+}
+
+std::optional<MarkBox> integralRectangle(const TPlotFrame& frame, long double x, long double step,
+                                         long double y) {
+    if (!(frame.xmin < x && x < frame.xmax && std::fabs(y) < LargestRectangle)) return std::nullopt;
+    const long double top = movedTowards(y, 0, RectangleGap * frame.pixely);
+    return MarkBox{pixelOf(frame, x, 0), QPoint(frame.column(x + step), frame.row(top))};
+}
+
+std::optional<MarkStroke> hatchStroke(const TPlotFrame& frame, long double x, long double y1,
+                                      long double y2) {
+    const long double gap = HatchGap * frame.pixely;
+    if (std::fabs(y1 - y2) <= 2 * gap) return std::nullopt;
+    return MarkStroke{pixelOf(frame, x, movedTowards(y1, y2, gap)),
+                      pixelOf(frame, x, movedTowards(y2, y1, gap))};
+}
+
+IntegralRectangles::IntegralRectangles(long double step)
+    : step_(step), canvas_(grafzone ? &grafzone->offscreenCanvas() : nullptr) {
+    if (canvas_) canvas_->setPen(clSilver, grafzone->currentOptions().thickness - 2);
+}
+
+void IntegralRectangles::add(long double x, long double y) {
+    const std::optional<MarkBox> box = integralRectangle(PlotFrame, x, step_, y);
+    if (!canvas_ || !box || box == last_) return;
+    canvas_->rectangle(box->corner1.x(), box->corner1.y(), box->corner2.x(), box->corner2.y());
+    last_ = box;
+}
+
+void IntegralRectangles::show() {
+    if (grafzone) grafzone->construit();
+}
+
+AreaHatching::AreaHatching() : canvas_(grafzone ? &grafzone->windowCanvas() : nullptr) {
+    if (!canvas_) return;
+    grafzone->repaintGraph();
+    canvas_->setPen(clSilver, HatchPenWidth);
+}
+
+void AreaHatching::add(long double x, long double y1, long double y2) {
+    const int column = PlotFrame.column(x);
+    if (!canvas_ || column == lastColumn_) return;
+    lastColumn_ = column;
+    if (const std::optional<MarkStroke> hatch = hatchStroke(PlotFrame, x, y1, y2))
+        canvas_->line(hatch->from.x(), hatch->from.y(), hatch->to.x(), hatch->to.y());
+}
+
+void AreaHatching::show() {
+    if (grafzone) grafzone->showPictureNow();
 }

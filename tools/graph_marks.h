@@ -6,11 +6,13 @@
 
 #include <QPoint>
 #include <QString>
+#include <optional>
 #include <vector>
 
 #include "tools/values_solving.h"
 
 struct TPlotFrame;
+class Canvas;
 
 struct MarkStroke {
     QPoint from, to;
@@ -64,3 +66,51 @@ void drawRateOnGraph(const RateMarks& marks);
 // Draws a rate of change over the picture the graph window shows, not into its
 // back buffer: the next showing of the constructions takes it away.
 void drawRateOverPicture(const RateMarks& marks);
+
+// An outlined rectangle given by two opposite corners.
+struct MarkBox {
+    QPoint corner1, corner2;
+    bool operator==(const MarkBox&) const = default;
+};
+
+// The rectangle of the integral's term at x: from (x, 0) to the column of
+// x + step, its top 2.3 pixels short of the curve so that the curve stays
+// whole. None outside the frame's x range or for a height of 10^7 or more.
+std::optional<MarkBox> integralRectangle(const TPlotFrame& frame, long double x, long double step,
+                                         long double y);
+// The hatch at x between two curves, each end 2.25 pixels short of its curve;
+// none where the curves are closer than that.
+std::optional<MarkStroke> hatchStroke(const TPlotFrame& frame, long double x, long double y1,
+                                      long double y2);
+
+// The rectangles of an integral, outlined in silver into the graph window's
+// back buffer as the sum finds them. A step finer than a pixel puts many
+// terms on the same pixels: a rectangle is not drawn again over itself.
+class IntegralRectangles {
+public:
+    explicit IntegralRectangles(long double step);
+    void add(long double x, long double y);
+    // Shows the back buffer with the constructions over it.
+    void show();
+
+private:
+    long double step_;
+    Canvas* canvas_;
+    std::optional<MarkBox> last_;
+};
+
+// The hatching of the area between two curves, drawn in silver over the
+// picture the graph window shows, so that the next showing of the
+// constructions takes it away. The graph is repainted first, which clears
+// the hatching of the area before. Twenty terms share a pixel column: the
+// first one of each column is drawn.
+class AreaHatching {
+public:
+    AreaHatching();
+    void add(long double x, long double y1, long double y2);
+    void show();
+
+private:
+    Canvas* canvas_;
+    std::optional<int> lastColumn_;
+};

@@ -34,14 +34,11 @@ PointEquationWindow::PointEquationWindow(const QString& caption, const QString& 
     auto* abscissa = new QHBoxLayout;
     abscissa->addWidget(nom);
     abscissa->addWidget(Edita, 1);
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(GroupBox1, 1);
-    bottom->addWidget(takeStopButton(), 0, Qt::AlignBottom);
     QVBoxLayout* layout = makeBodyLayout(*this);
     layout->addLayout(abscissa);
     layout->addWidget(Eq);
     layout->addWidget(result);
-    layout->addLayout(bottom);
+    layout->addLayout(makeStopRow(GroupBox1, takeStopButton()));
 
     connect(Edita, &ColourEdit::enterPressed, this, &PointEquationWindow::EditaKeyPress);
     connect(Edita, &ColourEdit::textEdited, this, &PointEquationWindow::click);

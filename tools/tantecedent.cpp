@@ -49,14 +49,10 @@ Tantecedent::Tantecedent(QWidget* parent)
     equation->addWidget(nom);
     equation->addWidget(Editantecedent, 1);
     equation->addWidget(BitBtn1);
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(result, 1);
-    bottom->addWidget(takeStopButton(), 0, Qt::AlignBottom);
-    auto* layout = new QVBoxLayout(body());
-    layout->setContentsMargins(0, 0, 0, 0);
+    QVBoxLayout* layout = makeBodyLayout(*this);
     layout->addWidget(GroupBox1);
     layout->addLayout(equation);
-    layout->addLayout(bottom);
+    layout->addLayout(makeStopRow(result, takeStopButton()));
 
     connect(BitBtn1, &QPushButton::clicked, this, &Tantecedent::BitBtn1Click);
     connect(Editantecedent, &ColourEdit::enterPressed, this, &Tantecedent::BitBtn1Click);

@@ -46,13 +46,10 @@ Ttaux::Ttaux(QWidget* parent)
     auto* rate = new QHBoxLayout;
     rate->addWidget(Label2);
     rate->addWidget(result, 1);
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(GroupBox1, 1);
-    bottom->addWidget(takeStopButton(), 0, Qt::AlignBottom);
     QVBoxLayout* layout = makeBodyLayout(*this);
     layout->addLayout(bounds);
     layout->addLayout(rate);
-    layout->addLayout(bottom);
+    layout->addLayout(makeStopRow(GroupBox1, takeStopButton()));
 
     connect(BitBtn1, &QPushButton::clicked, this, &Ttaux::BitBtn1Click);
     for (ColourEdit* field : {edita, Editb})

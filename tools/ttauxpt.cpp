@@ -6,7 +6,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "model/construction_tables.h"
 #include "model/plot_state.h"
 #include "plane/tgrafzone.h"
 #include "plane/tool_support.h"
@@ -19,9 +18,7 @@ QPointer<Ttauxpt> tauxpt;
 namespace {
 
 ColourEdit* makeLetterField(const char* name, const char* letter) {
-    auto* field = named(name, new ColourEdit(nullptr, ColourEdit::ForcedCase::Upper));
-    field->setMaxLength(1);
-    field->setFixedWidth(field->fontMetrics().horizontalAdvance("WW") + 12);
+    ColourEdit* field = makePointNameField(name, 1);
     field->setText(letter);
     field->paintBlack();
     return field;
@@ -33,8 +30,6 @@ int namedPoint(ColourEdit& field) {
     if (slot == 0) field.paintRed();
     return slot;
 }
-
-PlotPoint positionOf(int slot) { return {PointTable[slot].x, PointTable[slot].y}; }
 
 }  // namespace
 
@@ -80,7 +75,7 @@ void Ttauxpt::goClick() {
     // Showing the constructions brings the points that depend on others or on
     // a curve to their current places, and clears the rate drawn before.
     if (grafzone) grafzone->construit();
-    const PlotPoint from = positionOf(first), to = positionOf(second);
+    const PlotPoint from = pointPosition(first), to = pointPosition(second);
     const std::optional<std::string> rate = rateText(from, to);
     if (!rate) return;
     result->setText(QString::fromStdString(*rate));

@@ -7,6 +7,8 @@
 
 const std::string& slotFormula(int slot) { return CurveSlot.at(slot).formula; }
 
+PlotPoint pointPosition(int slot) { return {PointTable.at(slot).x, PointTable.at(slot).y}; }
+
 ZeroList zerosAcrossFrame(const std::string& formula, long double pixelsPerStep) {
     const long double step = pixelsPerStep * PlotFrame.pixelx;
     if (!std::isfinite(step) || step <= 0) return {};
@@ -30,8 +32,12 @@ long double imageOf(const std::string& formula, long double a) {
     TExpress expression;
     expression.setExpression(formula);
     if (expression.SyntaxError()) return ErrorValue;
+    return valueAt(expression, a);
+}
+
+long double valueAt(TExpress& compiled, long double x) {
     MathError = false;
-    const long double y = expression.Evaluate(a, 0, 0);
+    const long double y = compiled.Evaluate(x, 0, 0);
     return MathError ? ErrorValue : y;
 }
 
@@ -84,9 +90,8 @@ std::vector<std::string> valueColumn(TExpress& expression, const std::vector<lon
     std::vector<std::string> cells;
     cells.reserve(xs.size());
     for (const long double x : xs) {
-        MathError = false;
-        const long double y = expression.Evaluate(x, 0, 0);
-        if (y == ErrorValue || MathError) {
+        const long double y = valueAt(expression, x);
+        if (y == ErrorValue) {
             cells.emplace_back("erreur");
             continue;
         }

@@ -15,6 +15,8 @@ struct PlotPoint {
 
 // The formula of a function slot 1..4, empty when that function is not defined.
 const std::string& slotFormula(int slot);
+// Where the constructed point of that slot stands.
+PlotPoint pointPosition(int slot);
 
 // Zeros of a formula across the frame's x range, scanned every `pixelsPerStep`
 // pixels. Nothing is searched before the graph window has given the frame its size.
@@ -27,6 +29,8 @@ std::vector<PlotPoint> pointsOnCurve(const std::string& formula, const ZeroList&
 
 // The image of a by a formula, ErrorValue where it is undefined.
 long double imageOf(const std::string& formula, long double a);
+// The same for a formula compiled once and evaluated many times.
+long double valueAt(TExpress& compiled, long double x);
 // "?" for an undefined image, else the value to 6 decimals.
 std::string imageText(long double y);
 

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QCheckBox>
 #include <QImage>
 #include <QLabel>
@@ -22,15 +21,9 @@
 #include "platform/colour.h"
 #include "platform/colour_edit.h"
 #include "tests/support/program_fixture.h"
+#include "tests/support/screenshots.h"
 
 namespace {
-
-QString screenshotPath(const char* name) {
-    QString folder = qEnvironmentVariable("LUMOVA_SCREENSHOT_DIR");
-    if (folder.isEmpty()) folder = LUMOVA_SCREENSHOT_DEFAULT_DIR;
-    QDir().mkpath(folder);
-    return QDir(folder).filePath(name);
-}
 
 void enterFunction(ColourEdit& edit, const char* text) {
     edit.setText(QString::fromUtf8(text));

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QImage>
 #include <QPushButton>
 #include <QTableWidget>
@@ -13,6 +12,7 @@
 #include "platform/colour.h"
 #include "platform/colour_edit.h"
 #include "tests/support/program_fixture.h"
+#include "tests/support/screenshots.h"
 #include "tools/tzerozone.h"
 
 namespace {
@@ -69,10 +69,7 @@ TEST(TypicalUse, ZerosOfXSquaredMinusTwoAreListedAndMarked) {
     }
 
     const QImage picture = main->grab().toImage();
-    QString folder = qEnvironmentVariable("LUMOVA_SCREENSHOT_DIR");
-    if (folder.isEmpty()) folder = LUMOVA_SCREENSHOT_DEFAULT_DIR;
-    QDir().mkpath(folder);
-    const QString path = QDir(folder).filePath("zeros_x2_moins_2_1280x1024.png");
+    const QString path = screenshotPath("zeros_x2_moins_2_1280x1024.png");
     EXPECT_TRUE(picture.save(path)) << path.toStdString();
 }
 

@@ -37,6 +37,7 @@
 #include "plane/tfonczone.h"
 #include "plane/tgrafzone.h"
 #include "platform/colour.h"
+#include "tests/support/graph_window_fixture.h"
 #include "tests/support/program_fixture.h"
 
 namespace {
@@ -146,13 +147,6 @@ bool redNear(const QImage& picture, QPoint at) {
         for (int dx = -1; dx <= 1; ++dx)
             if (fromQColor(picture.pixelColor(at + QPoint(dx, dy))) == clRed) return true;
     return false;
-}
-
-void drag(QWidget* surface, QPoint from, QPoint to) {
-    QTest::mousePress(surface, Qt::LeftButton, {}, from);
-    QTest::mouseMove(surface, (from + to) / 2);
-    QTest::mouseMove(surface, to);
-    QTest::mouseRelease(surface, Qt::LeftButton, {}, to);
 }
 
 // f(x) = x²: a free point A, a point B on the curve, the line (AB), the tangent

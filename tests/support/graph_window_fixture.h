@@ -23,6 +23,14 @@ inline void click(QAbstractButton* button) {
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
 }
 
+// A press at `from`, two moves and the release at `to`, as a hand drags.
+inline void drag(QWidget* surface, QPoint from, QPoint to) {
+    QTest::mousePress(surface, Qt::LeftButton, {}, from);
+    QTest::mouseMove(surface, (from + to) / 2);
+    QTest::mouseMove(surface, to);
+    QTest::mouseRelease(surface, Qt::LeftButton, {}, to);
+}
+
 class GraphWindowFixture : public ::testing::Test {
 protected:
     void SetUp() override {

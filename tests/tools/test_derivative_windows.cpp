@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -19,6 +18,7 @@
 #include "tests/support/graph_window_fixture.h"
 #include "tests/support/points.h"
 #include "tests/support/program_fixture.h"
+#include "tests/support/screenshots.h"
 #include "tools/tderivzone.h"
 #include "tools/tdrnormale.h"
 #include "tools/textremzone.h"
@@ -222,13 +222,6 @@ TEST_F(DerivativeWindows, ExtremumsAreListedPerFunctionAndMarkedByDoubleArrows) 
 }
 
 // --- Through the whole program ---------------------------------------------------------
-
-QString screenshotPath(const char* name) {
-    QString folder = qEnvironmentVariable("LUMOVA_SCREENSHOT_DIR");
-    if (folder.isEmpty()) folder = LUMOVA_SCREENSHOT_DEFAULT_DIR;
-    QDir().mkpath(folder);
-    return QDir(folder).filePath(name);
-}
 
 TEST(DerivativeLesson, TangentAndExtremumsOfACubicAt1280) {
     ProgramFixture program;
