@@ -56,6 +56,7 @@
 #include "platform/settings.h"
 #include "platform/sound.h"
 #include "space/tgrafgl.h"
+#include "tools/property_modes.h"
 #include "tools/tairezone.h"
 #include "tools/tantecedent.h"
 #include "tools/tcalczone.h"
@@ -65,15 +66,20 @@
 #include "tools/textremzone.h"
 #include "tools/timagezone.h"
 #include "tools/tinterdroite.h"
+#include "tools/tineqa.h"
+#include "tools/tineqf.h"
 #include "tools/tintersection.h"
 #include "tools/tintzone.h"
 #include "tools/tlongarc.h"
 #include "tools/tlongseg.h"
+#include "tools/tparite.h"
+#include "tools/tperizone.h"
 #include "tools/ttabval.h"
 #include "tools/ttanzone.h"
 #include "tools/ttaux.h"
 #include "tools/ttauxpt.h"
 #include "tools/ttransfzone.h"
+#include "tools/tvarzone.h"
 #include "tools/tzerozone.h"
 
 static_assert(std::numeric_limits<long double>::digits == 64, "Lumova computes with 80-bit extended reals");
@@ -120,9 +126,15 @@ void createWindows(TFormparent& main) {
     create(choixf, main);
     create(taux, main);
     create(intzone, main);
+    create(varzone, main);
     create(calczone, main);
     create(airezone, main);
     create(tanzone, main);
+    create(ineqa, main);
+    create(ineqf, main);
+    create(parite, main);
+    create(perizone, main);
+    registerPropertyModes();
     create(plibre, main);
     create(pcourbe, main);
     create(pfixe, main);

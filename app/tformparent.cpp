@@ -76,15 +76,20 @@
 #include "tools/textremzone.h"
 #include "tools/timagezone.h"
 #include "tools/tinterdroite.h"
+#include "tools/tineqa.h"
+#include "tools/tineqf.h"
 #include "tools/tintersection.h"
 #include "tools/tintzone.h"
 #include "tools/tlongarc.h"
 #include "tools/tlongseg.h"
+#include "tools/tparite.h"
+#include "tools/tperizone.h"
 #include "tools/ttabval.h"
 #include "tools/ttanzone.h"
 #include "tools/ttaux.h"
 #include "tools/ttauxpt.h"
 #include "tools/ttransfzone.h"
+#include "tools/tvarzone.h"
 #include "tools/tzerozone.h"
 
 QPointer<TFormparent> Formparent;
@@ -139,11 +144,15 @@ std::vector<QWidget*> resetHiddenWindows() {
         extremzone,
         foncZone,
         imagezone,
+        ineqa,
+        ineqf,
         intersection,
         intzone,
         kval,
         longarc,
         optionzone,
+        parite,
+        perizone,
         plibre,
         pfixe,
         pcourbe,
@@ -160,6 +169,7 @@ std::vector<QWidget*> resetHiddenWindows() {
         transzone,
         zerozone,
         calczone,
+        varzone,
         AboutBox,
         poly,
         lignebrisee,
@@ -189,6 +199,7 @@ std::vector<QWidget*> columnDialogs() {
         extremzone,
         imagezone,
         interdroite,
+        ineqf,
         intzone,
         kval,
         longarc,
@@ -215,6 +226,9 @@ std::vector<QWidget*> columnDialogs() {
         intersection,
     };
 }
+
+// The windows stacked under the choice of function they read.
+std::vector<QWidget*> underChoiceDialogs() { return {ineqa, parite, perizone}; }
 
 // The entry windows placed in the row under the graph.
 std::vector<QWidget*> entryRow() { return {foncZone, animzone, CARTZONE}; }
@@ -428,12 +442,15 @@ void TFormparent::placerfenetres(int screenWidth) {
     placeAt(reperezone, X, Y, columnWidth, areaHeight);
     const int underFrame = Y + heightOf(reperezone) + 5;
     for (QWidget* dialog : columnDialogs()) placeAt(dialog, X, underFrame, columnWidth, areaHeight);
+    const int underChoice = underFrame + heightOf(choixf) + 5;
+    for (QWidget* dialog : underChoiceDialogs()) placeAt(dialog, X, underChoice, columnWidth, areaHeight);
 
     const int underGraph = Y + layout.height + 5;
     for (QWidget* window : entryRow()) placeAt(window, 0, underGraph, 0, areaHeight);
     if (foncZone) {
         const QRect entry = foncZone->geometry();
         place(changedomaine, entry.left() + entry.width() + 5, entry.top());
+        place(varzone, entry.left() + entry.width() + 5, entry.top());
         place(calczone, entry.width() + 5, entry.top() + entry.height() - heightOf(calczone));
     }
 }
@@ -500,11 +517,34 @@ void TFormparent::Parcourir1Click() {
     if (grafzone) enterBrowseMode(*grafzone);
 }
 
+void TFormparent::Parit1Click() {
+    showWindow(parite);
+    showWindow(choixf);
+}
+
+void TFormparent::Priode1Click() {
+    showWindow(perizone);
+    showWindow(choixf);
+}
+
+void TFormparent::Dutypefxa1Click() {
+    showWindow(ineqa);
+    showWindow(choixf);
+    setGraphCursorRemembered(crSizeWE);
+}
+
+void TFormparent::Dutypefxgx1Click() {
+    showWindow(ineqf);
+    setGraphCursorRemembered(crSizeWE);
+}
+
 void TFormparent::Variaion1Click() {
     PlotMode = InteractionMode::Variations;
     if (grafzone)
         grafzone->setStatusText(QString::fromUtf8("Cliquez gauche  et déplacez la souris de gauche à droite"));
     showWindow(choixf);
+    showWindow(varzone);
+    if (ineqa) ineqa->hide();
     setGraphCursorRemembered(crSizeWE);
 }
 

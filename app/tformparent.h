@@ -58,8 +58,12 @@ public:
     void Xminxmax1Click();
     void Dplacement1Click();
     void Zoom1Click();
-    // Lecture and Dérivation
+    // Lecture, Calculs and Dérivation
     void Parcourir1Click();
+    void Parit1Click();
+    void Priode1Click();
+    void Dutypefxa1Click();
+    void Dutypefxgx1Click();
     void Variaion1Click();
     // Courbe paramétrée and Courbe Polaire: the slider commands
     void Parcourir2Click();

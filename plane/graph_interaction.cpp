@@ -9,6 +9,7 @@
 #include "model/plot_state.h"
 #include "plane/tchoixf.h"
 #include "plane/tcoord.h"
+#include "plane/mode_handlers.h"
 #include "plane/tgrafzone.h"
 #include "plane/treperezone.h"
 #include "platform/colour_edit.h"
@@ -55,6 +56,9 @@ void setModeCursor(Tgrafzone& graph, int cursor) {
 void showChoiceWindow(bool visible) {
     if (choixf) choixf->setVisible(visible);
 }
+
+// The window of f(x) against a number leaves with its modes.
+void hideInequalityWindow() { hideModeWindow(InteractionMode::BelowConstant); }
 
 // The new frame goes to the frame window's edits, then on the screen.
 void applyFrame(Tgrafzone& graph) {
@@ -267,10 +271,16 @@ void graphMouseMove(Tgrafzone& graph, int x, int y) {
             if (MouseButton == 1) moveFrame(graph, x, y);
             break;
         case InteractionMode::Browse: browseCurve(graph, x); break;
-        // Variations (4) and the inequality modes (5..12) come with their windows.
-        default: break;
+        default:
+            if (const auto handler = modeHandlers(PlotMode).mouseMove) handler(graph, x, y);
+            break;
     }
     if (DraggedPoint != 0) dragPoint(graph, x, y);
+}
+
+void graphSliderChange(Tgrafzone& graph, int position) {
+    if (Painting) return;
+    if (const auto handler = modeHandlers(PlotMode).sliderChange) handler(graph, position);
 }
 
 void graphMouseUp(Tgrafzone& graph) {
@@ -285,7 +295,6 @@ void graphKeyPress(Tgrafzone& graph, int key) {
     if (key == EscapeKey) enterNeutralMode(graph);
 }
 
-
 void enterNeutralMode(Tgrafzone& graph) {
     PlotMode = InteractionMode::Neutral;
     graph.setStatusText(QString());
@@ -298,6 +307,7 @@ void enterMoveMode(Tgrafzone& graph) {
     graph.setStatusText(MoveModeText);
     setModeCursor(graph, crSizeAll);
     showChoiceWindow(false);
+    hideInequalityWindow();
     graph.t()->hide();
     graph.surface()->setFocus();
 }
@@ -307,6 +317,7 @@ void enterZoomMode(Tgrafzone& graph) {
     graph.setStatusText(ZoomModeText);
     setModeCursor(graph, MagnifierCursor);
     showChoiceWindow(false);
+    hideInequalityWindow();
     graph.t()->hide();
     graph.surface()->setFocus();
 }
@@ -316,4 +327,5 @@ void enterBrowseMode(Tgrafzone& graph) {
     graph.setStatusText(BrowseModeText);
     setModeCursor(graph, crSizeWE);
     showChoiceWindow(true);
+    hideInequalityWindow();
 }

@@ -1,6 +1,8 @@
 #pragma once
-// What the mouse and the keyboard do in the graph window, according to
-// PlotMode. The graph window forwards its events here.
+// What the mouse, the keyboard and the slider do in the graph window,
+// according to PlotMode. The graph window forwards its events here; the modes
+// whose windows belong to higher layers run what they registered
+// (plane/mode_handlers.h).
 
 class Tgrafzone;
 
@@ -15,6 +17,8 @@ extern int DraggedPoint;  // point slot being dragged, 0 when none
 void graphMouseDown(Tgrafzone& graph, MouseButtonKind button, int x, int y);
 void graphMouseMove(Tgrafzone& graph, int x, int y);
 void graphMouseUp(Tgrafzone& graph);
+// The slider t moved (the modes of the parametric and polar curves).
+void graphSliderChange(Tgrafzone& graph, int position);
 void graphKeyPress(Tgrafzone& graph, int key);
 
 // Mode changes shared by the main menu and the graph window's pop-up menu.

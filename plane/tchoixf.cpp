@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "model/plot_state.h"
+#include "plane/mode_handlers.h"
 #include "plane/tgrafzone.h"
 
 QPointer<Tchoixf> choixf;
@@ -47,4 +48,7 @@ void Tchoixf::stopClick() {
     if (QWidget* main = window(); main != this) main->activateWindow();
     if (grafzone) grafzone->setStatusText(QString());
     PlotMode = InteractionMode::Neutral;
+    // The variations and the inequality against a number read the function chosen here.
+    hideModeWindow(InteractionMode::Variations);
+    hideModeWindow(InteractionMode::BelowConstant);
 }

@@ -137,6 +137,7 @@ Tgrafzone::Tgrafzone(QWidget* parent) : QMdiSubWindow(parent) {
     t_->setPageStep(0);
     t_->setCursor(cursorFromNumber(crSizeWE));
     t_->hide();
+    connect(t_, &QScrollBar::valueChanged, this, [this](int position) { graphSliderChange(*this, position); });
 
     popup_ = new QMenu(this);
     Modenormal1 = popup_->addAction(QString::fromUtf8("Mode neutre (echap)"));

@@ -51,17 +51,21 @@ QString slotName(int slot) {
     return names[slot];
 }
 
-QRadioButton* makeSlotButton(int slot, QWidget* parent) {
-    auto* button = new QRadioButton(slotName(slot), parent);
-    button->setProperty("slot", slot);
+QRadioButton* makeChoiceButton(const QString& caption, int value, QWidget* parent) {
+    auto* button = new QRadioButton(caption, parent);
+    button->setProperty("choice", value);
     return button;
 }
 
-int chosenSlot(const std::vector<QRadioButton*>& buttons) {
+int chosenValue(const std::vector<QRadioButton*>& buttons) {
     for (const QRadioButton* button : buttons)
-        if (button->isChecked()) return button->property("slot").toInt();
+        if (button->isChecked()) return button->property("choice").toInt();
     return 0;
 }
+
+QRadioButton* makeSlotButton(int slot, QWidget* parent) { return makeChoiceButton(slotName(slot), slot, parent); }
+
+int chosenSlot(const std::vector<QRadioButton*>& buttons) { return chosenValue(buttons); }
 
 void layOutInRow(QGroupBox* group, std::initializer_list<QRadioButton*> buttons) {
     auto* layout = new QHBoxLayout(group);

@@ -34,6 +34,10 @@ Widget* named(const char* name, Widget* widget) {
 long double readNumberField(ColourEdit& edit, const char* defaultText,
                             bool (*acceptable)(long double) = nullptr);
 
+// A radio button standing for `value` among the buttons of its group.
+QRadioButton* makeChoiceButton(const QString& caption, int value, QWidget* parent = nullptr);
+// The value of the checked button, 0 when none is checked.
+int chosenValue(const std::vector<QRadioButton*>& buttons);
 // A field for the capital letters of a point name ("A") or of a segment or line
 // ("AB"), `letters` at most, typed in either case, as wide as they need.
 ColourEdit* makePointNameField(const char* name, int letters);

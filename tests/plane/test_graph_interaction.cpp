@@ -14,6 +14,7 @@
 #include "model/plot_state.h"
 #include "model/state_reset.h"
 #include "plane/graph_interaction.h"
+#include "plane/mode_handlers.h"
 #include "plane/tcoord.h"
 #include "plane/tgrafzone.h"
 #include "plane/treperezone.h"
@@ -135,6 +136,42 @@ TEST_F(GraphInteraction, MoveAndZoomHideTheSliderButBrowseKeepsIt) {
     graph_->t()->show();
     enterZoomMode(*graph_);
     EXPECT_FALSE(graph_->t()->isVisible());
+}
+
+// What the handlers registered for a mode of a higher layer were given.
+struct HandledEvents {
+    QPoint mouse{-1, -1};
+    int slider = -1;
+};
+HandledEvents Handled;
+
+TEST_F(GraphInteraction, ARegisteredModeGetsTheMouseAndTheSliderExceptWhilePainting) {
+    QWidget window;
+    Handled = {};
+    registerModeHandlers(InteractionMode::PolarBrowse,
+                         {[](Tgrafzone&, int x, int y) { Handled.mouse = {x, y}; },
+                          [](Tgrafzone&, int position) { Handled.slider = position; }, &window});
+    PlotMode = InteractionMode::PolarBrowse;
+    graph_->t()->show();
+    moveTo({40, 50});
+    graph_->t()->setValue(30);
+    EXPECT_EQ(Handled.mouse, QPoint(40, 50));
+    EXPECT_EQ(Handled.slider, 30);
+
+    Painting = true;
+    moveTo({60, 70});
+    graph_->t()->setValue(60);
+    Painting = false;
+    EXPECT_EQ(Handled.mouse, QPoint(40, 50));
+    EXPECT_EQ(Handled.slider, 30);
+
+    // Another mode's window stays; the mode's own goes.
+    window.show();
+    hideModeWindow(InteractionMode::ParametricBrowse);
+    EXPECT_TRUE(window.isVisible());
+    hideModeWindow(InteractionMode::PolarBrowse);
+    EXPECT_FALSE(window.isVisible());
+    registerModeHandlers(InteractionMode::PolarBrowse, {});
 }
 
 TEST_F(GraphInteraction, RightButtonOpensThePopUpMenuExceptInZoomAndBrowse) {
