@@ -36,6 +36,9 @@ INSTANTIATE_TEST_SUITE_P(
     , Sums,
     ::testing::Values(SumCase{"OneWithHalfSteps", "1", "", 0, 1, 0.5L, "S(a,b)=1"},
                       SumCase{"SquareWithTenSteps", "x^2", "", 0, 1, 0.1L, "S(a,b)=0.285"},
+                      // The default step: 0.01 added a hundred times falls a hair short of 1.
+                      SumCase{"OneWithHundredthStepsHasAHundredTerms", "1", "", 0, 1, 0.01L, "S(a,b)=1"},
+                      SumCase{"LastStepMayOverhangB", "1", "", 0, 1, 0.3L, "S(a,b)=1.2"},
                       SumCase{"InverseStopsAtZero", "1/x", "", -1, 1, 0.5L, "S(a,b)=erreur"},
                       SumCase{"NegativeValuesCount", "x", "", -1, 0, 0.5L, "S(a,b)=-0.75"},
                       SumCase{"EmptyIntervalSumsNothing", "1", "", 1, 1, 0.5L, "S(a,b)=0"},
