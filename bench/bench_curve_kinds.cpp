@@ -59,12 +59,13 @@ void EquationSweep(benchmark::State& state) {
     }
 }
 
-// The static picture of a frame (background, axes, grid, labels, copy to the
-// window picture), with or without the curves of f(x,k) and g(x,k).
-void picture(benchmark::State& state, bool withCurves) {
+// One frame of the animation of f(x,k) = kx^2 and g(x,k) = sin(x+k) at k = 0.5
+// against the static picture of the same curves, 0.5x^2 and sin(x+0.5): the
+// background, axes, grid and labels copied to the window picture, then the curves.
+void picture(benchmark::State& state, bool animated) {
     setUpFrame();
-    CurveSlot[1].formula = NormaliseFormula("kx^2");
-    CurveSlot[2].formula = NormaliseFormula("sin(x+k)");
+    CurveSlot[1].formula = NormaliseFormula(animated ? "kx^2" : "0.5x^2");
+    CurveSlot[2].formula = NormaliseFormula(animated ? "sin(x+k)" : "sin(x+0.5)");
     const GraphOptions options;
     QImage back(GraphWidth, GraphHeight, QImage::Format_RGB32);
     QImage window(GraphWidth, GraphHeight, QImage::Format_RGB32);
@@ -75,7 +76,10 @@ void picture(benchmark::State& state, bool withCurves) {
         drawGrid(backCanvas, PlotFrame, options.thickness);
         drawLabels(backCanvas, PlotFrame, options);
         windowCanvas.draw(0, 0, back);
-        if (withCurves) drawAnimationFrame(windowCanvas, PlotFrame, options, 0.5L);
+        if (animated)
+            drawAnimationFrame(windowCanvas, PlotFrame, options, 0.5L);
+        else
+            drawFunctionCurves(windowCanvas, PlotFrame, options);
     }
 }
 
