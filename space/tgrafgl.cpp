@@ -434,10 +434,14 @@ void Tgrafgl::tracesection() {
     writeSection(sectionFormulas(SectionKind, CuttingPlane, chosenObjects()));
     emit sectionShown();
     if (!grafzone) return;
-    // Over the section choice, half the size of the space view; never above the area's top.
-    const QPoint corner = choixsection ? QPoint(choixsection->x() - 4, choixsection->y() - choixsection->height())
-                                       : QPoint(0, 0);
-    grafzone->setGeometry(std::max(0, corner.x()), std::max(0, corner.y()), width() / 2, height() / 2);
+    // Over the section choice, half the size of the space view, moved back
+    // inside the area where it would stand out of it.
+    const QSize size(width() / 2, height() / 2);
+    QPoint corner = choixsection ? QPoint(choixsection->x() - 4, choixsection->y() - choixsection->height())
+                                 : QPoint(0, 0);
+    if (const QWidget* area = grafzone->parentWidget())
+        corner.setX(std::min(corner.x(), area->width() - size.width()));
+    grafzone->setGeometry(QRect(QPoint(std::max(0, corner.x()), std::max(0, corner.y())), size));
     if (reperezone) {
         reperezone->ortho->setChecked(true);
         reperezone->quadrille->setChecked(true);
