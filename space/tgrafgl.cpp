@@ -173,6 +173,8 @@ Tgrafgl::Tgrafgl(QWidget* parent) : QMdiSubWindow(parent), Timer1(new QTimer(thi
     setWidget(holder_);
     Timer1->setInterval(FirstTickMilliseconds);
     connect(Timer1, &QTimer::timeout, this, &Tgrafgl::Timer1Timer);
+    // Only at creation: the rebuild after an OpenGL error keeps the user's solids.
+    removeSolids();
     FormCreate();
 }
 
@@ -228,7 +230,6 @@ void Tgrafgl::FormCreate() {
     SpaceFrame.zmin = -SolidLength;
     SpaceFrame.zmax = SolidLength;
     LightPosition = {4, -4, 2};
-    removeSolids();
     MeshStep = meshStepFor(ProgramSettings.precis);
     // The lists belong to the context: the new one starts with an empty surface.
     mesh_ = SurfaceMesh{};
