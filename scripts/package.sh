@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds the Debian package of Lumova in build/package, then checks it as a
-# teacher's machine would take it: installs it with apt-get, starts the
-# installed program in a virtual X server, as root and as a user who cannot
-# write the install folder, removes the package and checks that none of its
-# files or folders is left. Prints the package's path at the end.
+# teacher's machine would take it: installs it with apt-get, checks that the
+# desktop opens .lumova sessions with it, starts the installed program in a
+# virtual X server, as root and as a user who cannot write the install folder,
+# removes the package and checks that none of its files or folders is left.
+# Prints the package's path at the end.
 #
 #   scripts/package.sh              build and check
 #   scripts/package.sh --sans-essai build only
@@ -49,7 +50,13 @@ dpkg-query -W -f='${Status}' lumova 2>/dev/null | grep -q "install ok installed"
   && fail "le paquet lumova est déjà installé sur cette machine : l'essai l'enlèverait. Retirez-le d'abord (apt-get remove lumova) ou lancez $0 --sans-essai."
 
 work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
+installed=0
+# A check that fails half-way does not leave the package behind.
+clean_up() {
+  [ "$installed" -eq 1 ] && DEBIAN_FRONTEND=noninteractive $sudo apt-get remove --purge -y -qq lumova >/dev/null
+  rm -rf "$work"
+}
+trap clean_up EXIT
 # What the package brings, and which of its folders exist before it comes.
 dpkg-deb --fsys-tarfile "$package" | tar -t | sed -e 's|^\./|/|' -e 's|/$||' | grep -v '^/\?$' >"$work/contents"
 while read -r path; do
@@ -58,8 +65,18 @@ done <"$work/contents" >"$work/folders_before"
 
 echo "== Installation avec apt-get"
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "$package" >/dev/null
+installed=1
 [ "$(command -v lumova)" = /usr/bin/lumova ] || fail "la commande lumova n'est pas /usr/bin/lumova"
 man -w lumova >/dev/null || fail "la page de manuel lumova(1) est introuvable"
+# The desktop's caches, rebuilt by the triggers of the packages that own them.
+session_handler() { grep -h '^application/x-lumova=' /usr/share/applications/mimeinfo.cache 2>/dev/null || true; }
+[ "$(session_handler)" = "application/x-lumova=fr.verdanelo.lumova.desktop;" ] \
+  || fail "les séances .lumova ne s'ouvrent pas avec Lumova (mimeinfo.cache : $(session_handler))"
+if command -v update-mime-database >/dev/null; then
+  grep -q '^application/x-lumova:\*\.lumova$' /usr/share/mime/globs \
+    || fail "la base des types de fichiers ne connaît pas les séances .lumova"
+fi
+echo "les séances .lumova s'ouvrent avec Lumova"
 
 # Starts the installed program with an empty user folder in a virtual X server
 # and leaves it running a few seconds: a program that cannot start stops at once.
@@ -68,7 +85,7 @@ start_installed() {
   mkdir -p "$home"
   local run=(env -u LUMOVA_HOME -u DISPLAY -u WAYLAND_DISPLAY HOME="$home" XDG_CONFIG_HOME="$home/.config"
     QT_QPA_PLATFORM=xcb xvfb-run -a timeout 8 lumova)
-  if [ "$who" != root ]; then
+  if [ "$who" = nobody ]; then
     chown -R nobody:nogroup "$home"
     run=(setpriv --reuid=nobody --regid=nogroup --clear-groups "${run[@]}")
   fi
@@ -78,11 +95,16 @@ start_installed() {
   echo "lumova installé démarre ($who)"
 }
 echo "== Démarrage"
-start_installed root
-start_installed nobody
+if [ "$(id -u)" -eq 0 ]; then
+  start_installed root
+  start_installed nobody
+else
+  start_installed "$(id -un)"
+fi
 
 echo "== Suppression"
 DEBIAN_FRONTEND=noninteractive $sudo apt-get remove --purge -y -qq lumova >/dev/null
+installed=0
 left=()
 while read -r path; do
   [ -e "$path" ] || continue
@@ -90,6 +112,7 @@ while read -r path; do
   grep -qxF "$path" "$work/folders_before" || left+=("$path")
 done <"$work/contents"
 [ ${#left[@]} -eq 0 ] || fail "la suppression laisse : ${left[*]}"
+[ -z "$(session_handler)" ] || fail "après la suppression, les séances .lumova s'ouvrent encore avec Lumova"
 echo "rien n'est resté des $(wc -l <"$work/contents") fichiers et dossiers du paquet"
 
 echo "$package"
