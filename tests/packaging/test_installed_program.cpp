@@ -141,9 +141,11 @@ INSTANTIATE_TEST_SUITE_P(Settings, InstalledBinary,
 // What main() does with the installed binary's folder, in this process, so that
 // the help command can be followed to the page it opens.
 TEST_F(InstalledProgram, StartedFromItsPrefixItOpensTheHelpPageOfItsInstallFolder) {
+    // A line other than the defaults shows that the prefix's file was read.
+    const QByteArray shipped = contents(settingsFile());
     write(settingsFile(), "31651010\n");
     const ProgramStart start = startProgram(installed("bin"));
-    write(settingsFile(), "21333011\n");
+    write(settingsFile(), shipped);
     ASSERT_NE(start.mainWindow, nullptr) << start.error.toStdString();
     EXPECT_EQ(QString::fromStdString(AppFolder), installFolder());
     EXPECT_EQ(ProgramSettings, *parseSettingsLine("31651010"));
