@@ -17,6 +17,7 @@ constexpr int NumberFieldWidth = 70;
 ColourEdit* makeNumberField(const char* name, const char* text) {
     auto* field = named(name, new ColourEdit);
     field->setText(text);
+    field->paintBlack();
     field->setMaximumWidth(NumberFieldWidth);
     return field;
 }

@@ -69,4 +69,6 @@ void Tpolairerepere::quadrillecercleClick() {
 void Tpolairerepere::showGridTexts() {
     cerc->setText(QString::fromLatin1(PolarGrid.circleText.c_str()));
     ray->setText(QString::fromLatin1(PolarGrid.rayText.c_str()));
+    cerc->paintBlack();
+    ray->paintBlack();
 }
