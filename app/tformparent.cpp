@@ -589,6 +589,8 @@ void TFormparent::startSlider(InteractionMode mode, const QString& statusText) {
     slider->setGeometry(0, slider->y(), slider->width(), grafzone->grafbar()->height());
     grafzone->setStatusText(statusText);
     setGraphCursorRemembered(crDefault);
+    // The paint puts the slider above the status bar, across the graph.
+    grafzone->construit();
 }
 
 void TFormparent::Parcourir2Click() {

@@ -52,6 +52,11 @@ Tfoncpara::Tfoncpara(QWidget* parent)
     layout->setColumnStretch(1, 1);
     Editf->setMinimumWidth(180);
 
+    // Tab goes from X to Y before the range.
+    setTabOrder(Editf, Editg);
+    setTabOrder(Editg, editymin);
+    setTabOrder(editymin, editymax);
+
     mirrorText(editymin, ParametricRange.minText);
     mirrorText(editymax, ParametricRange.maxText);
     ParametricRange.hidden = false;
