@@ -18,7 +18,14 @@
 #include "constructions/tsupprimer.h"
 #include "constructions/tsymzone.h"
 #include "constructions/ttranszone.h"
+#include "curves/tarcpara.h"
+#include "curves/tarcpolaire.h"
+#include "curves/tderivepolaire.h"
+#include "curves/tderivpara.h"
+#include "curves/tpointpolaire.h"
+#include "curves/tpolairetan.h"
 #include "curves/tsuitezone.h"
+#include "curves/ttanpara.h"
 #include "plane/tcoord.h"
 #include "plane/toptionzone.h"
 #include "space/tcone.h"
@@ -90,10 +97,9 @@ const TopMenu TopMenus[] = {
 const MenuRow MenuRows[] = {
     {"Fonctiondex1", "Graphique/f(x)", "Fonction de x", Qt::Key_F1, &F::Fonctiondex1Click},
     {"Animation1", "Graphique/f(x)", "Animation", None, &F::Animation1Click},
-    {"paramtre1", "Graphique", "Equations paramétrées", Qt::Key_F2, &F::paramtre1Click, nullptr, nullptr,
-     Unavailable},
+    {"paramtre1", "Graphique", "Equations paramétrées", Qt::Key_F2, &F::paramtre1Click},
     {"Equationcartsienne1", "Graphique", "Equation cartésienne", Qt::Key_F3, &F::Equationcartsienne1Click},
-    {"Polaire1", "Graphique", "Equation polaire", Qt::Key_F4, &F::Polaire1Click, nullptr, nullptr, Unavailable},
+    {"Polaire1", "Graphique", "Equation polaire", Qt::Key_F4, &F::Polaire1Click},
     {"fxyz1", "Graphique", "Repère de l'espace", Qt::Key_F5, &F::fxyz1Click},
     {"Copier1", "Graphique", "Copier", Qt::CTRL | Qt::Key_C, &F::Copier1Click},
 
@@ -178,22 +184,19 @@ const MenuRow MenuRows[] = {
      windowOf<spoint>, controlOf<spoint, &Tspoint::Editnom>},
     {"racerunedroite3", "Courbe paramétrée/Constructions", "Tracer une droite", None, nullptr,
      windowOf<dpoint>, controlOf<dpoint, &Tdpoint::Editnom>},
-    {"racerunetangente2", "Courbe paramétrée/Constructions", "Tracer une tangente", None, nullptr, nullptr,
-     nullptr, Unavailable},
+    {"racerunetangente2", "Courbe paramétrée/Constructions", "Tracer une tangente", None, nullptr,
+     windowOf<tanpara>, controlOf<tanpara, &Ttanpara::Edita>},
     {"racerunpolygne1", "Courbe paramétrée/Constructions", "Tracer un polygone", None, nullptr,
      windowOf<lignebrisee>},
     {"Supprimeruneconstruction2", "Courbe paramétrée/Constructions", "Supprimer une construction", None, nullptr,
      windowOf<supprimer>},
-    {"Parcourir2", "Courbe paramétrée", "Parcourir la courbe", None, &F::Parcourir2Click, nullptr, nullptr,
-     Unavailable},
-    {"Drivation3", "Courbe paramétrée", "Dérivée de X(x) et Y(x)", None, nullptr, nullptr, nullptr, Unavailable},
-    {"angente2", "Courbe paramétrée", "Visualiser les tangentes", None, &F::angente2Click, nullptr, nullptr,
-     Unavailable},
-    {"Longueurdelacourbe1", "Courbe paramétrée", "Longueur d'un arc", None, nullptr, nullptr, nullptr,
-     Unavailable},
+    {"Parcourir2", "Courbe paramétrée", "Parcourir la courbe", None, &F::Parcourir2Click},
+    {"Drivation3", "Courbe paramétrée", "Dérivée de X(x) et Y(x)", None, nullptr, windowOf<derivpara>},
+    {"angente2", "Courbe paramétrée", "Visualiser les tangentes", None, &F::angente2Click},
+    {"Longueurdelacourbe1", "Courbe paramétrée", "Longueur d'un arc", None, nullptr, windowOf<arcpara>},
 
-    {"Placerunpoint2", "Courbe Polaire/Constructions", "Placer un point fixe", None, nullptr, nullptr, nullptr,
-     Unavailable},
+    {"Placerunpoint2", "Courbe Polaire/Constructions", "Placer un point fixe", None, nullptr,
+     windowOf<pointpolaire>, controlOf<pointpolaire, &Tpointpolaire::r>},
     {"Pointlibre2", "Courbe Polaire/Constructions", "Point libre", None, nullptr, windowOf<plibre>},
     {"Milieudusegment2", "Courbe Polaire/Constructions", "Milieu du segment", None, nullptr, windowOf<Ptmilieu>},
     {"ranslation2", "Courbe Polaire/Constructions/Point image par", "Translation", None, nullptr,
@@ -205,17 +208,15 @@ const MenuRow MenuRows[] = {
      windowOf<spoint>, controlOf<spoint, &Tspoint::Editnom>},
     {"racerunedroite2", "Courbe Polaire/Constructions", "Tracer une droite", None, nullptr,
      windowOf<dpoint>, controlOf<dpoint, &Tdpoint::Editnom>},
-    {"racerunetangente1", "Courbe Polaire/Constructions", "Tracer une tangente", None, nullptr, nullptr, nullptr,
-     Unavailable},
+    {"racerunetangente1", "Courbe Polaire/Constructions", "Tracer une tangente", None, nullptr,
+     windowOf<polairetan>, controlOf<polairetan, &Tpolairetan::angle>},
     {"racerunpolygne2", "Courbe Polaire/Constructions", "Tracer un polygone", None, nullptr, windowOf<lignebrisee>},
     {"Supprimeruneconstruction1", "Courbe Polaire/Constructions", "Supprimer une construction", None, nullptr,
      windowOf<supprimer>},
-    {"Parcourirlacourbe1", "Courbe Polaire", "Parcourir la courbe", None, &F::Parcourirlacourbe1Click, nullptr,
-     nullptr, Unavailable},
-    {"Visualiserlestangentes1", "Courbe Polaire", "Visualiser les tangentes", None, &F::Visualiserlestangentes1Click,
-     nullptr, nullptr, Unavailable},
-    {"DrivedeXxetYx1", "Courbe Polaire", "Dérivée de R(x)", None, nullptr, nullptr, nullptr, Unavailable},
-    {"Longueurdunarc1", "Courbe Polaire", "Longueur d'un arc", None, nullptr, nullptr, nullptr, Unavailable},
+    {"Parcourirlacourbe1", "Courbe Polaire", "Parcourir la courbe", None, &F::Parcourirlacourbe1Click},
+    {"Visualiserlestangentes1", "Courbe Polaire", "Visualiser les tangentes", None, &F::Visualiserlestangentes1Click},
+    {"DrivedeXxetYx1", "Courbe Polaire", "Dérivée de R(x)", None, nullptr, windowOf<derivepolaire>},
+    {"Longueurdunarc1", "Courbe Polaire", "Longueur d'un arc", None, nullptr, windowOf<arcpolaire>},
 
     {"racerunplan1", "Repère de l'espace/Section", "Plan de coupe", None, nullptr, windowOf<plandecoupe>},
     {"Montrerlasection1", "Repère de l'espace/Section", "Montrer la section plane", None,

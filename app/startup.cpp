@@ -38,9 +38,20 @@
 #include "constructions/tsupprimer.h"
 #include "constructions/tsymzone.h"
 #include "constructions/ttranszone.h"
+#include "curves/curve_modes.h"
 #include "curves/tanimzone.h"
+#include "curves/tarcpara.h"
+#include "curves/tarcpolaire.h"
 #include "curves/tcartzone.h"
+#include "curves/tderivepolaire.h"
+#include "curves/tderivpara.h"
+#include "curves/tfoncpara.h"
+#include "curves/tpointpolaire.h"
+#include "curves/tpolairerepere.h"
+#include "curves/tpolairetan.h"
+#include "curves/tpolairezone.h"
 #include "curves/tsuitezone.h"
+#include "curves/ttanpara.h"
 #include "model/plot_state.h"
 #include "plane/tchangedomaine.h"
 #include "plane/tchoixf.h"
@@ -160,18 +171,30 @@ void createWindows(TFormparent& main) {
     QObject::connect(grafzone, &Tgrafzone::sequenceRequested, suitezone, &Tsuitezone::redraw);
     create(dequation, main);
     create(fonc3d, main);
+    create(foncpara, main);
     create(extremzone, main);
+    create(derivpara, main);
     create(optionzone, main);
     create(longarc, main);
+    create(arcpara, main);
     create(transfzone, main);
     create(imagezone, main);
     create(dnormal, main);
     create(drnormale, main);
+    create(polairezone, main);
+    create(polairerepere, main);
+    QObject::connect(grafzone, &Tgrafzone::polarGridRewritten, polairerepere, &Tpolairerepere::showGridTexts);
+    create(derivepolaire, main);
+    create(pointpolaire, main);
+    create(polairetan, main);
     create(transzone, main);
     create(symzone, main);
     create(rotzone, main);
+    create(arcpolaire, main);
     create(CARTZONE, main);
     create(kval, main);
+    create(tanpara, main);
+    registerCurveModes();
     create(repere3d, main);
     create(possource, main);
     create(sphere, main);

@@ -45,8 +45,18 @@
 #include "constructions/tsymzone.h"
 #include "constructions/ttranszone.h"
 #include "curves/tanimzone.h"
+#include "curves/tarcpara.h"
+#include "curves/tarcpolaire.h"
 #include "curves/tcartzone.h"
+#include "curves/tderivepolaire.h"
+#include "curves/tderivpara.h"
+#include "curves/tfoncpara.h"
+#include "curves/tpointpolaire.h"
+#include "curves/tpolairerepere.h"
+#include "curves/tpolairetan.h"
+#include "curves/tpolairezone.h"
 #include "curves/tsuitezone.h"
+#include "curves/ttanpara.h"
 #include "model/plot_state.h"
 #include "model/space_state.h"
 #include "model/state_reset.h"
@@ -164,10 +174,14 @@ std::vector<QWidget*> resetHiddenWindows() {
         animzone,
         antecedent,
         airezone,
+        arcpara,
+        arcpolaire,
         CARTZONE,
         changedomaine,
         dequation,
         derivzone,
+        derivpara,
+        derivepolaire,
         dpoint,
         dreduite,
         dtan,
@@ -176,6 +190,7 @@ std::vector<QWidget*> resetHiddenWindows() {
         dnormal,
         extremzone,
         foncZone,
+        foncpara,
         imagezone,
         ineqa,
         ineqf,
@@ -189,12 +204,17 @@ std::vector<QWidget*> resetHiddenWindows() {
         plibre,
         pfixe,
         pcourbe,
+        pointpolaire,
+        polairezone,
+        polairerepere,
+        polairetan,
         rotzone,
         spoint,
         suitezone,
         supprimer,
         symzone,
         tabval,
+        tanpara,
         tanzone,
         taux,
         tauxpt,
@@ -229,10 +249,14 @@ std::vector<QWidget*> columnDialogs() {
     return {
         antecedent,
         airezone,
+        arcpara,
+        arcpolaire,
         dequation,
         derivzone,
+        derivpara,
         coord,
         longseg,
+        derivepolaire,
         dpoint,
         dreduite,
         dtan,
@@ -252,12 +276,15 @@ std::vector<QWidget*> columnDialogs() {
         pfixe,
         pcourbe,
         pproj,
+        pointpolaire,
+        polairetan,
         rotzone,
         spoint,
         suitezone,
         supprimer,
         symzone,
         tabval,
+        tanpara,
         taux,
         tauxpt,
         transfzone,
@@ -274,7 +301,7 @@ std::vector<QWidget*> columnDialogs() {
 std::vector<QWidget*> underChoiceDialogs() { return {ineqa, parite, perizone}; }
 
 // The entry windows placed in the row under the graph.
-std::vector<QWidget*> entryRow() { return {foncZone, animzone, CARTZONE}; }
+std::vector<QWidget*> entryRow() { return {foncZone, animzone, foncpara, polairezone, CARTZONE}; }
 
 }  // namespace
 
@@ -400,9 +427,9 @@ void TFormparent::Animation1Click() {
                      animzone ? animzone->Editf : nullptr});
 }
 
-// The entry window of the kind comes with its curves.
 void TFormparent::paramtre1Click() {
-    switchGraphKind({GraphType::Parametric, MenuView::Parametric, 7.94L, {reperezone}, nullptr});
+    switchGraphKind({GraphType::Parametric, MenuView::Parametric, 7.94L, {foncpara, reperezone},
+                     foncpara ? foncpara->Editf : nullptr});
 }
 
 void TFormparent::Equationcartsienne1Click() {
@@ -410,8 +437,10 @@ void TFormparent::Equationcartsienne1Click() {
                      CARTZONE ? CARTZONE->Editf : nullptr});
 }
 
-// The entry window of the kind comes with its curves.
-void TFormparent::Polaire1Click() { switchGraphKind({GraphType::Polar, MenuView::Polar, 7.94L, {}, nullptr}); }
+void TFormparent::Polaire1Click() {
+    switchGraphKind({GraphType::Polar, MenuView::Polar, 7.94L, {polairerepere, polairezone},
+                     polairezone ? polairezone->R : nullptr});
+}
 
 void TFormparent::fxyz1Click() {
     if (!SpaceViewBuilt) return;
@@ -504,6 +533,7 @@ void TFormparent::placerfenetres(int screenWidth) {
     // The space view stands over the graph and most of the column beside it.
     if (SpaceViewBuilt && grafgl) grafgl->setGeometry(0, Y, X + 95, layout.height + 100);
     placeAt(reperezone, X, Y, columnWidth, areaHeight);
+    placeAt(polairerepere, X, Y, columnWidth, areaHeight);
     const int underFrame = Y + heightOf(reperezone) + 5;
     for (QWidget* dialog : columnDialogs()) placeAt(dialog, X, underFrame, columnWidth, areaHeight);
     const int underChoice = underFrame + heightOf(choixf) + 5;
@@ -544,9 +574,9 @@ void TFormparent::Modeneutre1Click() {
     if (grafzone) grafzone->setGraphCursor(crDefault);
 }
 
-// The polar frame window comes with the polar curves.
 void TFormparent::Xminxmax1Click() {
-    if (GraphKind != GraphType::Polar) showWindow(reperezone);
+    if (GraphKind == GraphType::Polar) showWindow(polairerepere);
+    else showWindow(reperezone);
 }
 
 void TFormparent::Dplacement1Click() {
@@ -625,6 +655,8 @@ void TFormparent::startSlider(InteractionMode mode, const QString& statusText) {
     slider->setGeometry(0, slider->y(), slider->width(), grafzone->grafbar()->height());
     grafzone->setStatusText(statusText);
     setGraphCursorRemembered(crDefault);
+    // The paint puts the slider above the status bar, across the graph.
+    grafzone->construit();
 }
 
 void TFormparent::Parcourir2Click() {

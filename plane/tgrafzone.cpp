@@ -21,6 +21,7 @@
 #include "expression/matutil.h"
 #include "model/animation_run.h"
 #include "model/construction_tables.h"
+#include "model/curve_entries.h"
 #include "model/plot_state.h"
 #include "plane/construction_painter.h"
 #include "plane/curve_kinds.h"
@@ -180,6 +181,8 @@ GraphOptions Tgrafzone::currentOptions() const {
         options.graduexText = reperezone->Editgraduex->text();
         options.graduyText = reperezone->Editgraduey->text();
     }
+    // The label at the first circle names its radius.
+    if (options.polar) options.graduexText = QString::fromLatin1(PolarGrid.circleText.c_str());
     return options;
 }
 
@@ -192,8 +195,15 @@ void Tgrafzone::composeBackBuffer(const GraphOptions& options) {
     if (!options.polar) {
         drawAxes(offscreenCanvas_, PlotFrame, options.thickness);
         if (options.grid) drawGrid(offscreenCanvas_, PlotFrame, options.thickness);
+    } else {
+        bool rewritten = false;
+        const PolarGridSteps steps = polarGridSteps(&rewritten);
+        // In the polar frame the graduations are the grid's circles and rays.
+        PlotFrame.graduex = steps.circle;
+        PlotFrame.graduey = steps.ray;
+        drawPolarGrid(offscreenCanvas_, PlotFrame, options.thickness, steps);
+        if (rewritten) emit polarGridRewritten();
     }
-    // The polar grid is drawn here once the polar curve window exists.
     drawLabels(offscreenCanvas_, PlotFrame, options);
 }
 
@@ -208,7 +218,8 @@ void Tgrafzone::trace() {
         case GraphType::FunctionOfX: invalidSlots = drawFunctionCurves(offscreenCanvas_, PlotFrame, options); break;
         case GraphType::Animation: playRequestedAnimation(options); break;
         case GraphType::Cartesian: drawCartesianEquation(offscreenCanvas_, PlotFrame, options); break;
-        // Parametric and polar curves come with their windows.
+        case GraphType::Parametric: drawParametricCurve(offscreenCanvas_, PlotFrame, options); break;
+        case GraphType::Polar: drawPolarCurve(offscreenCanvas_, PlotFrame, options); break;
         default: break;
     }
     // Shown once the paint is over: the message layer holds them while Painting is set.

@@ -88,6 +88,8 @@ signals:
     // A constructed point was dragged to a new place; the windows showing
     // figures of the points follow it.
     void pointDragged(int slot);
+    // The paint put a wrong polar grid setting back to its default text.
+    void polarGridRewritten();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

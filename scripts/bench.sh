@@ -13,7 +13,7 @@ source "$(dirname "$0")/common.sh"
 
 ensure_packages "${LUMOVA_BUILD_PACKAGES[@]}" libbenchmark-dev
 
-programs=(bench_trace bench_evaluate bench_derive_zeros bench_space bench_curve_kinds)
+programs=(bench_trace bench_evaluate bench_derive_zeros bench_space bench_curve_kinds bench_param_polar)
 folder="$LUMOVA_ROOT/build/bench"
 LUMOVA_CMAKE_ARGS=(-DLUMOVA_TESTS=OFF -DLUMOVA_BENCH=ON -DLUMOVA_WERROR=OFF)
 build_lumova "$folder" Release -j "$(nproc)" --target "${programs[@]}" >/dev/null

@@ -10,24 +10,54 @@
 #include <QTimer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTest>
+#include <cmath>
 
 #include "app/tformparent.h"
 #include "constructions/tsupprimer.h"
 #include "curves/tanimzone.h"
 #include "curves/tcartzone.h"
+#include "curves/tarcpara.h"
+#include "curves/tarcpolaire.h"
+#include "curves/tderivepolaire.h"
+#include "curves/tderivpara.h"
+#include "curves/tfoncpara.h"
+#include "curves/tpointpolaire.h"
+#include "curves/tpolairerepere.h"
+#include "curves/tpolairetan.h"
+#include "curves/tpolairezone.h"
 #include "curves/tsuitezone.h"
+#include "curves/ttanpara.h"
 #include "model/construction_tables.h"
 #include "model/plot_state.h"
 #include "plane/tfonczone.h"
 #include "plane/tgrafzone.h"
 #include "plane/tkval.h"
 #include "plane/toptionzone.h"
+#include "plane/treperezone.h"
 #include "platform/colour_edit.h"
 #include "tests/support/program_fixture.h"
 #include "tests/support/screenshots.h"
 
 namespace {
+
+// A frame that shows the curves of the lesson large: [-2.5, 2.5] wide, as high
+// as the 1280 layout's graph keeps it orthonormal.
+void zoomOnTheOrigin() {
+    PlotFrame.xmin = -2.5L;
+    PlotFrame.xmax = 2.5L;
+    PlotFrame.ymin = -2.35L;
+    PlotFrame.ymax = 2.35L;
+    reperezone->showBounds();
+    grafzone->repaintGraph();
+}
+
+// The number after "L(a,b)=", or NaN.
+double lengthShown(const QLabel& result) {
+    const QString text = result.text();
+    return text.startsWith("L(a,b)=") ? text.mid(7).toDouble() : std::nan("");
+}
 
 void typeText(QWidget& edit, const QString& text) {
     for (const QChar ch : text)
@@ -211,6 +241,143 @@ TEST(EquationSides, OnlyTheFirstEqualsSignIsRewritten) {
     EXPECT_EQ(equationAsDifference("x^2+y^2=4"), "x^2+y^2-(4)");
     EXPECT_EQ(equationAsDifference("x=y=1"), "x-(y=1)");
     EXPECT_EQ(equationAsDifference("x+y"), std::nullopt);
+}
+
+TEST_F(CurveWindows, ALissajousCurveBrowsedWithTheSliderAndMeasured) {
+    main->menuItem("paramtre1")->trigger();
+    ASSERT_TRUE(foncpara->isVisible());
+    EXPECT_EQ(GraphKind, GraphType::Parametric);
+    EXPECT_EQ(main->focusWidget(), foncpara->Editf);
+    optionzone->precis->setValue(3);
+    zoomOnTheOrigin();
+    typeAndEnter(*foncpara->Editf, "cos(3x)");
+    typeAndEnter(*foncpara->Editg, "sin(2x)");
+    EXPECT_EQ(foncpara->Editg->fontColour(), clBlack);
+    EXPECT_EQ(CurveSlot[3].formula, "(-(sin(3*x)*3))") << "X' waits in slot h";
+    for (const long double t : {0.3L, 1.2L, 2.5L, 5.0L})
+        EXPECT_TRUE(colourNear(clBlue, cosl(3 * t), sinl(2 * t), 0)) << double(t);
+
+    main->menuItem("Parcourir2")->trigger();
+    ASSERT_TRUE(grafzone->t()->isVisible());
+    grafzone->t()->setValue(25);
+    const long double t = 2 * std::acos(-1.0L) * 25 / 100;
+    EXPECT_EQ(grafzone->statusText(),
+              QString::fromUtf8("Déplacer le curseur pour faire varier le paramétre.x=1.571"));
+    EXPECT_TRUE(colourNear(clRed, cosl(3 * t) + 5 * PlotFrame.pixelx, sinl(2 * t), 1)) << "the circle round M";
+    saveScreen("lissajous_curseur_1280.png");
+
+    main->menuItem("angente2")->trigger();
+    grafzone->t()->setValue(25);
+    EXPECT_EQ(grafzone->statusText(), QString::fromUtf8("Déplacer le curseur pour faire varier le paramétre."
+                                                        "Un vecteur directeur de la tangente est u(3;-2)"));
+
+    main->menuItem("Longueurdelacourbe1")->trigger();
+    ASSERT_TRUE(arcpara->isVisible());
+    arcpara->edita->setText("2pi");
+    arcpara->Editb->setText("0");
+    QTest::mouseClick(arcpara->BitBtn1, Qt::LeftButton);
+    EXPECT_EQ(arcpara->edita->text(), "0") << "a reversed range is put in order";
+    EXPECT_EQ(arcpara->Editb->text(), "2pi");
+    // 15.2894 to within the last step, which may pass b.
+    EXPECT_NEAR(lengthShown(*arcpara->result), 15.2894, 4 * PlotFrame.pixelx / 20);
+
+    main->menuItem("Drivation3")->trigger();
+    QTest::mouseClick(derivpara->BitBtn1, Qt::LeftButton);
+    EXPECT_EQ(derivpara->gprime->text(), "cos(2*x)*2");
+}
+
+struct ParametricTangentCase {
+    const char* name;
+    const char* x;
+    const char* y;
+    const char* t;
+    TColor colour;
+    int lines;
+};
+
+class ParametricTangent : public CurveWindows, public testing::WithParamInterface<ParametricTangentCase> {};
+
+TEST_P(ParametricTangent, IsStoredOnlyWhereTheCurveHasADirection) {
+    const ParametricTangentCase& c = GetParam();
+    main->menuItem("paramtre1")->trigger();
+    typeAndEnter(*foncpara->Editf, c.x);
+    typeAndEnter(*foncpara->Editg, c.y);
+    main->menuItem("racerunetangente2")->trigger();
+    ASSERT_TRUE(tanpara->isVisible());
+    typeAndEnter(*tanpara->Edita, c.t);
+    EXPECT_EQ(tanpara->Edita->fontColour(), c.colour);
+    EXPECT_EQ(LineCount, c.lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    , ParametricTangent,
+    testing::Values(ParametricTangentCase{"CircleAtZero", "cos(x)", "sin(x)", "0", clBlack, 1},
+                    ParametricTangentCase{"CuspRefused", "x²", "x^3", "0", clRed, 0},
+                    ParametricTangentCase{"WrongParameter", "cos(x)", "sin(x)", "a+", clRed, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(CurveWindows, ACardioidOnItsPolarGridWithATangentAndAPoint) {
+    main->menuItem("Polaire1")->trigger();
+    ASSERT_TRUE(polairezone->isVisible());
+    ASSERT_TRUE(polairerepere->isVisible());
+    EXPECT_FALSE(reperezone->isVisible());
+    EXPECT_EQ(main->focusWidget(), polairezone->R);
+    EXPECT_EQ(polairerepere->ray->fontColour(), clBlack);
+    zoomOnTheOrigin();
+    polairerepere->cerc->setText("0.5");
+    typeAndEnter(*polairezone->R, "1+cos(x)");
+    EXPECT_EQ(CurveSlot[2].formula, "((-sin(x)))");
+    for (const long double angle : {0.5L, 1.5L, 2.5L, 4.0L}) {
+        const long double r = 1 + cosl(angle);
+        EXPECT_TRUE(colourNear(clBlue, r * cosl(angle), r * sinl(angle), 0)) << double(angle);
+    }
+    EXPECT_TRUE(colourNear(clSilver, 1.5L * cosl(0.4L), 1.5L * sinl(0.4L), 1)) << "the circle of radius 1.5";
+
+    main->menuItem("racerunetangente1")->trigger();
+    typeAndEnter(*polairetan->angle, "pi/2");
+    ASSERT_EQ(LineCount, 1);
+    EXPECT_NEAR(double(LineTable[0].a), 1, 1e-12);
+    EXPECT_NEAR(double(LineTable[0].d), 1, 1e-12);
+    EXPECT_TRUE(colourNear(clRed, 0, 1, 1)) << "the cross at the point of contact";
+    typeAndEnter(*polairetan->angle, "pi");
+    EXPECT_EQ(polairetan->result->text(), "pas de tangente");
+    EXPECT_EQ(LineCount, 1);
+
+    main->menuItem("Placerunpoint2")->trigger();
+    EXPECT_EQ(pointpolaire->lnom->text(), "A");
+    QTest::mouseClick(pointpolaire->BitBtn1, Qt::LeftButton);
+    EXPECT_EQ(PointCount, 1);
+    EXPECT_NEAR(double(PointTable[1].x), 0, 1e-15);
+    EXPECT_NEAR(double(PointTable[1].y), 1, 1e-15);
+    EXPECT_EQ(pointpolaire->lnom->text(), "B");
+
+    main->menuItem("Visualiserlestangentes1")->trigger();
+    grafzone->t()->setValue(25);
+    EXPECT_EQ(grafzone->statusText(),
+              QString::fromUtf8("Déplacer le curseur pour faire varier l'angle.x=1.571 coefficient directeur :1"));
+    saveScreen("cardioide_polaire_1280.png");
+
+    main->menuItem("Longueurdunarc1")->trigger();
+    arcpolaire->Editb->setText("2pi");
+    QTest::mouseClick(arcpolaire->BitBtn1, Qt::LeftButton);
+    EXPECT_NEAR(lengthShown(*arcpolaire->result), 8, 2 * PlotFrame.pixelx / 30);
+    main->menuItem("DrivedeXxetYx1")->trigger();
+    EXPECT_EQ(derivepolaire->result->text(), "??") << "shown as it was when the window was made";
+    QTest::mouseClick(derivepolaire->BitBtn1, Qt::LeftButton);
+    EXPECT_EQ(derivepolaire->result->text(), "(-sin(x))");
+}
+
+TEST_F(CurveWindows, ARayOfZeroFallsBackToAQuarterTurn) {
+    main->menuItem("Polaire1")->trigger();
+    typeAndEnter(*polairerepere->ray, "0");
+    EXPECT_EQ(polairerepere->ray->text(), "pi/4");
+    EXPECT_EQ(polairerepere->ray->fontColour(), clBlack);
+    EXPECT_NEAR(double(PlotFrame.graduey), 0.7853975, 1e-12);
+    typeAndEnter(*polairerepere->cerc, "a+");
+    EXPECT_EQ(polairerepere->cerc->fontColour(), clRed);
+    main->menuItem("Xminxmax1")->trigger();
+    EXPECT_TRUE(polairerepere->isVisible());
+    EXPECT_FALSE(reperezone->isVisible());
 }
 
 }  // namespace

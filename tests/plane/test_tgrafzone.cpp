@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "model/construction_tables.h"
+#include "model/curve_entries.h"
 #include "model/plot_state.h"
 #include "model/state_reset.h"
 #include "plane/graph_interaction.h"
@@ -94,7 +95,10 @@ TEST_F(GraphWindowTest, TraceDerivesTheFrameAndDrawsAxesAndCurves) {
 
 TEST_F(GraphWindowTest, PolarKindDrawsNeitherAxesNorSquares) {
     GraphKind = GraphType::Polar;
+    // Its own grid of circles and rays aside.
+    PolarGrid.circles = PolarGrid.rays = false;
     graph->trace();
+    PolarGrid = TPolarGrid{};
     EXPECT_EQ(windowPixel(256, 60), clWhite);
     EXPECT_EQ(windowPixel(288, 130), clWhite);
 }
