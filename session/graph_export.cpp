@@ -137,6 +137,15 @@ void paintConstructions(QPainter& painter, const GraphOptions& options) {
     }
 }
 
+// What the vectors cannot draw (sequences, animated and cartesian curves, lines,
+// polygons, the guides of images, the space view) is kept by writing the
+// picture itself instead: texts drawn twice by two font engines never coincide.
+bool picturedOnly() {
+    return spaceViewShown() || GraphKind != GraphType::FunctionOfX || SequenceState != 0 || LineCount > 0
+           || PolygonCount > 0 || (ValuePointsShown && ValuePointCount > 0) || TranslationVectorsShown
+           || SymmetryConstructionShown || RotationConstructionShown;
+}
+
 bool writeVectors(const QString& path) {
     const QImage picture = graphPicture();
     QSvgGenerator generator;
@@ -149,7 +158,7 @@ bool writeVectors(const QString& path) {
     QPainter painter;
     if (!painter.begin(&generator)) return false;
     painter.setClipRect(QRect(QPoint(0, 0), picture.size()));
-    if (spaceViewShown()) painter.drawImage(0, 0, picture);
+    if (picturedOnly()) painter.drawImage(0, 0, picture);
     else paintGraphVectors(painter);
     return painter.end();
 }

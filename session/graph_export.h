@@ -28,7 +28,8 @@ bool printedToScale();
 void paintGraphPage(QPagedPaintDevice& device);
 
 // The graph in vector form: background, grid, axes, graduation texts, curves
-// of the functions of x, points with their names and segments.
+// of the functions of x, points with their names and segments. The SVG export
+// writes the picture instead when the graph shows anything else.
 void paintGraphVectors(QPainter& painter);
 
 // Writes the graph to `path`, whose extension (png, svg or pdf) chooses the

@@ -82,11 +82,60 @@ TEST_F(GraphExport, TheSvgHoldsPathsAndTexts) {
     for (const char* text : {"O", "1", "A", "B"}) EXPECT_TRUE(contents.texts.contains(text)) << text;
 }
 
-TEST_F(GraphExport, ThePdfIsWritten) {
+// The page streams of a PDF, inflated.
+QList<QByteArray> pageStreams(const QByteArray& pdf) {
+    QList<QByteArray> streams;
+    for (qsizetype at = pdf.indexOf("stream\n"); at >= 0; at = pdf.indexOf("stream\n", at + 1)) {
+        const qsizetype start = at + 7, end = pdf.indexOf("endstream", start);
+        if (end < 0) break;
+        QByteArray zlib = pdf.mid(start, end - start);
+        // qUncompress wants the inflated size first; an upper bound will do.
+        const quint32 bound = 1 << 24;
+        zlib.prepend(char(bound & 0xFF)).prepend(char((bound >> 8) & 0xFF)).prepend(char((bound >> 16) & 0xFF)).prepend(char(bound >> 24));
+        const QByteArray inflated = qUncompress(zlib);
+        if (!inflated.isEmpty()) streams << inflated;
+    }
+    return streams;
+}
+
+// Points per picture pixel across: the product of the horizontal scales of the
+// transforms in force where the picture is drawn, over its width in pixels.
+double printedPointsPerPixel(const QByteArray& pdf, int pictureWidth) {
+    for (const QByteArray& stream : pageStreams(pdf)) {
+        const qsizetype image = stream.indexOf(" Do");
+        if (image < 0) continue;
+        double scale = 1;
+        for (const QByteArray& line : stream.left(image).split('\n')) {
+            const QList<QByteArray> words = line.simplified().split(' ');
+            for (qsizetype i = 6; i < words.size(); ++i)
+                if (words[i] == "cm") scale *= words[i - 6].toDouble();
+        }
+        return scale / pictureWidth;
+    }
+    return 0;
+}
+
+TEST_F(GraphExport, ThePdfOfAnOrthonormalGraphHasOneCentimetrePerUnit) {
+    ASSERT_TRUE(printedToScale());
     ASSERT_EQ(exportGraph(path("graphe.pdf")), QString());
     QFile file(path("graphe.pdf"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(file.readAll().startsWith("%PDF"));
+    const QByteArray pdf = file.readAll();
+    ASSERT_TRUE(pdf.startsWith("%PDF"));
+    const QImage picture = graphPicture();
+    const double millimetresPerPoint = 25.4 / 72;
+    const double unit = printedPointsPerPixel(pdf, picture.width()) / double(PlotFrame.pixelx) * millimetresPerPoint;
+    EXPECT_NEAR(unit, 10, 0.01);
+}
+
+TEST_F(GraphExport, TheSvgOfWhatItCannotDrawInVectorsIsThePicture) {
+    LineTable[LineCount++] = TLineRecord{LineKind::ReducedEquation, 0, 0, 0, 0.5L, -1, 0, 0};
+    ASSERT_EQ(exportGraph(path("graphe.svg")), QString());
+    QFile file(path("graphe.svg"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray svg = file.readAll();
+    EXPECT_TRUE(svg.contains("<image"));
+    EXPECT_FALSE(svg.contains("<text"));
 }
 
 TEST_F(GraphExport, AnUnknownExtensionIsRefused) {
