@@ -546,7 +546,7 @@ void TFormparent::Imprimer1Click() {
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle(QString::fromUtf8("Imprimer le graphique"));
     if (dialog.exec() != QDialog::Accepted) return;
-    paintGraphPage(printer);
+    if (!paintGraphPage(printer)) showMessage(QString::fromUtf8("L'impression n'a pas pu se faire."));
 }
 
 void TFormparent::Raffraichir1Click() {

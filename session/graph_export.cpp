@@ -168,8 +168,8 @@ bool writePdf(const QString& path) {
     writer.setResolution(PdfResolution);
     writer.setTitle("Lumova");
     writer.setCreator("Lumova");
-    paintGraphPage(writer);
-    return QFileInfo(path).size() > 0;
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    return paintGraphPage(writer);
 }
 
 }  // namespace
@@ -189,20 +189,19 @@ QRectF pagePlacement(QSizeF pictureSize, QSizeF unitPixels, bool toScale, QSizeF
 
 bool printedToScale() { return !spaceViewShown() && reperezone && reperezone->ortho->isChecked(); }
 
-void paintGraphPage(QPagedPaintDevice& device) {
+bool paintGraphPage(QPagedPaintDevice& device) {
     const QImage picture = graphPicture();
-    device.setPageSize(QPageSize(QPageSize::A4));
     device.setPageOrientation(picture.width() > picture.height() ? QPageLayout::Landscape : QPageLayout::Portrait);
     const QRectF page = device.pageLayout().paintRect(QPageLayout::Millimeter);
     const QRectF placed = pagePlacement(picture.size(), QSizeF(1 / PlotFrame.pixelx, 1 / PlotFrame.pixely),
                                         printedToScale(), page.size());
     QPainter painter;
-    if (!painter.begin(&device)) return;
+    if (!painter.begin(&device)) return false;
     // Millimetres from the corner of the printable area.
     const qreal dotsPerMillimetre = device.logicalDpiX() / 25.4;
     painter.scale(dotsPerMillimetre, dotsPerMillimetre);
     painter.drawImage(placed, picture);
-    painter.end();
+    return painter.end();
 }
 
 void paintGraphVectors(QPainter& painter) {

@@ -23,9 +23,10 @@ QRectF pagePlacement(QSizeF pictureSize, QSizeF unitPixels, bool toScale, QSizeF
 // Whether the graph is printed to scale: a plane graph whose frame is kept orthonormal.
 bool printedToScale();
 
-// Draws the graph on the pages of a printer or a PDF writer (one page,
-// turned to the picture's orientation beforehand by the caller).
-void paintGraphPage(QPagedPaintDevice& device);
+// Draws the graph on one page of a printer or a PDF writer, on the paper it
+// has, turned to the picture's orientation.
+// False when the device could not be painted on.
+bool paintGraphPage(QPagedPaintDevice& device);
 
 // The graph in vector form: background, grid, axes, graduation texts, curves
 // of the functions of x, points with their names and segments. The SVG export

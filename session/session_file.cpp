@@ -8,7 +8,9 @@
 #include <QRadioButton>
 #include <QStringDecoder>
 #include <charconv>
+#include <clocale>
 #include <cmath>
+#include <cstdlib>
 #include <set>
 #include <string_view>
 #include <vector>
@@ -106,7 +108,7 @@ struct Refusal {
 
 [[noreturn]] void refuse(const QString& text) { throw Refusal{text}; }
 
-QString quoted(std::string_view text) {
+QString inQuotes(std::string_view text) {
     return QString::fromUtf8("« %1 »").arg(QString::fromUtf8(text.data(), qsizetype(text.size())));
 }
 
@@ -122,13 +124,16 @@ public:
         return line_.substr(start, position_ - start);
     }
 
+    // The C library's reader, unlike from_chars, gives back the tiniest values
+    // the writer can produce, and reads the same whatever the user's language.
     long double number() {
-        const std::string_view text = word();
-        long double value = 0;
-        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-        if (error != std::errc() || end != text.data() + text.size())
-            refuse(QString::fromUtf8("%1 n'est pas un nombre.").arg(quoted(text)));
-        if (!std::isfinite(value)) refuse(QString::fromUtf8("%1 n'est pas un nombre fini.").arg(quoted(text)));
+        static const locale_t plainLocale = newlocale(LC_ALL_MASK, "C", locale_t(0));
+        const std::string text(word());
+        char* end = nullptr;
+        const long double value = strtold_l(text.c_str(), &end, plainLocale);
+        if (end != text.c_str() + text.size())
+            refuse(QString::fromUtf8("%1 n'est pas un nombre.").arg(inQuotes(text)));
+        if (!std::isfinite(value)) refuse(QString::fromUtf8("%1 n'est pas un nombre fini.").arg(inQuotes(text)));
         return value;
     }
 
@@ -137,7 +142,7 @@ public:
         int value = 0;
         const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
         if (error != std::errc() || end != text.data() + text.size() || value < lowest || value > highest)
-            refuse(QString::fromUtf8("%1 n'est pas un entier de %2 à %3.").arg(quoted(text)).arg(lowest).arg(highest));
+            refuse(QString::fromUtf8("%1 n'est pas un entier de %2 à %3.").arg(inQuotes(text)).arg(lowest).arg(highest));
         return value;
     }
 
@@ -154,7 +159,7 @@ public:
     void end() {
         while (position_ < line_.size() && line_[position_] == ' ') ++position_;
         if (position_ != line_.size())
-            refuse(QString::fromUtf8("%1 est de trop.").arg(quoted(line_.substr(position_))));
+            refuse(QString::fromUtf8("%1 est de trop.").arg(inQuotes(line_.substr(position_))));
     }
 
 private:
@@ -250,7 +255,7 @@ std::string latin1Formula(std::string_view text) {
     const QString formula = QString::fromUtf8(text.data(), qsizetype(text.size()));
     for (const QChar character : formula)
         if (character.unicode() > 0xFF || character.unicode() < 0x20)
-            refuse(QString::fromUtf8("la formule %1 contient un caractère interdit.").arg(quoted(text)));
+            refuse(QString::fromUtf8("la formule %1 contient un caractère interdit.").arg(inQuotes(text)));
     if (formula.size() > FormulaLengthLimit) refuse(QString::fromUtf8("la formule est trop longue."));
     return formula.toLatin1().toStdString();
 }
@@ -271,7 +276,7 @@ void readSlot(LineFields& fields, SessionContent& content) {
     const std::string_view text = fields.rest();
     curve.formula = latin1Formula(text);
     if (!curve.formula.empty() && !formulaCompiles(slot, curve.formula))
-        refuse(QString::fromUtf8("la formule %1 est incorrecte.").arg(quoted(text)));
+        refuse(QString::fromUtf8("la formule %1 est incorrecte.").arg(inQuotes(text)));
 }
 
 void writePoints(const SessionContent& content, Lines& lines) {
@@ -412,12 +417,12 @@ void writeControls(const SessionContent& content, Lines& lines) {
 void readControl(LineFields& fields, SessionContent& content) {
     const std::string_view name = fields.word();
     const SessionControl* control = controlNamed(name);
-    if (!control) refuse(QString::fromUtf8("le champ %1 n'existe pas.").arg(quoted(name)));
+    if (!control) refuse(QString::fromUtf8("le champ %1 n'existe pas.").arg(inQuotes(name)));
     const std::string_view text = fields.rest();
     const QString value = QString::fromUtf8(text.data(), qsizetype(text.size()));
-    if (value.size() > ControlTextLimit) refuse(QString::fromUtf8("le texte du champ %1 est trop long.").arg(quoted(name)));
+    if (value.size() > ControlTextLimit) refuse(QString::fromUtf8("le texte du champ %1 est trop long.").arg(inQuotes(name)));
     if (isSwitch(*control) && value != "0" && value != "1")
-        refuse(QString::fromUtf8("le champ %1 vaut 0 ou 1.").arg(quoted(name)));
+        refuse(QString::fromUtf8("le champ %1 vaut 0 ou 1.").arg(inQuotes(name)));
     content.controls[control->name] = value;
 }
 
@@ -557,7 +562,7 @@ SessionContent readLines(const std::vector<std::string_view>& lines) {
             } else if (const ContentKind* kind = kindNamed(keyword)) {
                 kind->read(fields, content);
             } else {
-                refuse(QString::fromUtf8("%1 est inconnu.").arg(quoted(keyword)));
+                refuse(QString::fromUtf8("%1 est inconnu.").arg(inQuotes(keyword)));
             }
             fields.end();
         } catch (const Refusal& refusal) {

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
+#include <limits>
 
 #include "app/startup.h"
 #include "app/tformparent.h"
@@ -237,6 +238,28 @@ INSTANTIATE_TEST_SUITE_P(
         HostileCase{"caractere_de_controle", session("champ fonction.f x\x01\n"), "contrôle"},
         HostileCase{"texte_apres_la_fin", "lumova-seance 1\nfin\ngraphe 1 0\n", "suit la fin"}),
     [](const testing::TestParamInfo<HostileCase>& info) { return std::string(info.param.name); });
+
+// ---- Numbers ----------------------------------------------------------------------
+
+class ExtremeNumber : public testing::TestWithParam<long double> {};
+
+// Whatever the program holds is written so that it reads back to the same bits.
+TEST_P(ExtremeNumber, ReadsBackExactly) {
+    SessionContent content;
+    content.curves[1].domain = TDomain{GetParam(), 2, true};
+    content.frame.xmin = -std::numeric_limits<long double>::max();
+    content.frame.xmax = GetParam() == content.frame.xmin ? 0 : std::numeric_limits<long double>::max();
+    const SessionReading reading = readSession(writeSession(content));
+    ASSERT_TRUE(reading.content) << reading.error.toStdString();
+    EXPECT_EQ(reading.content->curves[1].domain.lo, GetParam());
+    EXPECT_EQ(reading.content->frame.xmax, content.frame.xmax);
+}
+
+INSTANTIATE_TEST_SUITE_P(Each, ExtremeNumber,
+                         testing::Values(std::numeric_limits<long double>::denorm_min(),
+                                         std::numeric_limits<long double>::min() / 3,
+                                         -std::numeric_limits<long double>::max(), 1.0L / 3, -0.0L,
+                                         10000001.0L));
 
 // ---- The sessions shipped with the program --------------------------------------
 
