@@ -43,7 +43,7 @@ const std::string& TExpress::Expression() const { return expression_; }
 
 bool TExpress::SyntaxError() const { return syntaxError_; }
 
-long double TExpress::Evaluate(long double x, long double y, long double z) {
+long double TExpress::Evaluate(const long double& x, const long double& y, const long double& z) {
     if (compiled_ == nullptr) {
         MathError = false;
         return 1;

@@ -27,7 +27,9 @@ public:
     void setExpression(const std::string& text);   // compiles; keeps the first 255 characters
     const std::string& Expression() const;          // last text that compiled ("x" at creation)
     bool SyntaxError() const;
-    long double Evaluate(long double x, long double y, long double z);
+    // By reference: a long double passed by value goes through the stack in two
+    // halves, which stalls on the 80-bit store of a loop variable just written.
+    long double Evaluate(const long double& x, const long double& y, const long double& z);
 
     std::string VariableList = "xyz";
     std::string ParameterList = "abcdef";

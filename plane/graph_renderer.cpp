@@ -81,7 +81,11 @@ void forEachSample(TExpress& formula, const TPlotFrame& frame, const TDomain& do
             y = formula.Evaluate(x, 0, 0);
             visit(CurveSample{x, y});
         }
-        const long double next = x + (std::fabs(y - previous) > steep ? steps.fine : steps.coarse);
+        // A branch rather than a select: the processor predicts the step and
+        // starts the next evaluation before this value is known.
+        long double next = x + steps.coarse;
+        if (std::fabs(y - previous) > steep) [[unlikely]]
+            next = x + steps.fine;
         // Far from the origin a step can vanish in rounding; the curve ends there.
         if (!(next > x)) break;
         x = next;
