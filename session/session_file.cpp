@@ -426,8 +426,9 @@ void readControl(LineFields& fields, SessionContent& content) {
     content.controls[control->name] = value;
 }
 
-// In the order they are written. Adding a kind of content: one writer, one
-// reader, one row (and its part of applySession).
+// In the order they are written. Adding a kind of content: its part of
+// SessionContent, one writer, one reader, one row here, and its lines in
+// captureSession and applySession. "points" writes the count and every point.
 const ContentKind Kinds[] = {
     {"graphe", writeGraph, readGraph},
     {"repere", writeFrame, readFrame},
@@ -537,11 +538,6 @@ void checkCharacters(std::string_view line) {
 
 SessionContent readLines(const std::vector<std::string_view>& lines) {
     SessionContent content;
-    content.curves = CurveSlot;
-    for (TCurveSlot& slot : content.curves) {
-        slot.formula.clear();
-        slot.domain.restricted = false;
-    }
     bool versionRead = false, ended = false;
     for (std::size_t number = 0; number < lines.size(); ++number) {
         try {
@@ -618,6 +614,7 @@ SessionReading readSession(const QByteArray& text) {
     if (text.size() > SessionSizeLimit)
         return {std::nullopt, QString::fromUtf8("Le fichier dépasse 1 Mo : ce n'est pas une séance Lumova.")};
     QStringDecoder decoder(QStringDecoder::Utf8);
+    // Decoded only to be checked: the lines are read from the bytes.
     const QString decoded = decoder.decode(text);
     if (decoder.hasError()) return {std::nullopt, QString::fromUtf8("Le fichier n'est pas un texte UTF-8.")};
     try {
