@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -115,9 +116,19 @@ double printedPointsPerPixel(const QByteArray& pdf, int pictureWidth) {
     return 0;
 }
 
-TEST_F(GraphExport, ThePdfOfAnOrthonormalGraphHasOneCentimetrePerUnit) {
+// The printer writing to a PDF file, as "Imprimer..." with a PDF printer.
+QString printToPdf(const QString& fileName) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(fileName);
+    return paintGraphPage(printer) ? QString() : QString("impression impossible");
+}
+
+class PdfAtScale : public GraphExport, public testing::WithParamInterface<QString (*)(const QString&)> {};
+
+TEST_P(PdfAtScale, AnOrthonormalGraphHasOneCentimetrePerUnit) {
     ASSERT_TRUE(printedToScale());
-    ASSERT_EQ(exportGraph(path("graphe.pdf")), QString());
+    ASSERT_EQ(GetParam()(path("graphe.pdf")), QString());
     QFile file(path("graphe.pdf"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray pdf = file.readAll();
@@ -127,6 +138,8 @@ TEST_F(GraphExport, ThePdfOfAnOrthonormalGraphHasOneCentimetrePerUnit) {
     const double unit = printedPointsPerPixel(pdf, picture.width()) / double(PlotFrame.pixelx) * millimetresPerPoint;
     EXPECT_NEAR(unit, 10, 0.01);
 }
+
+INSTANTIATE_TEST_SUITE_P(ExportedAndPrinted, PdfAtScale, testing::Values(exportGraph, printToPdf));
 
 TEST_F(GraphExport, TheSvgOfWhatItCannotDrawInVectorsIsThePicture) {
     LineTable[LineCount++] = TLineRecord{LineKind::ReducedEquation, 0, 0, 0, 0.5L, -1, 0, 0};
