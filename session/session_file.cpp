@@ -667,7 +667,7 @@ void applySession(const SessionContent& content) {
 SessionReading readSessionFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {std::nullopt, QString::fromUtf8("Impossible de lire « %1 » : %2").arg(path, file.errorString())};
+        return {std::nullopt, QString::fromUtf8("Impossible de lire « %1 » : le fichier manque ou n'est pas lisible.").arg(path)};
     // One byte more than the limit tells a file that is too large.
     return readSession(file.read(SessionSizeLimit + 1));
 }
@@ -676,6 +676,7 @@ QString saveSessionFile(const QString& path, const SessionContent& content) {
     QSaveFile file(path);
     const QByteArray text = writeSession(content);
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
-        return QString::fromUtf8("Impossible d'enregistrer « %1 » : %2").arg(path, file.errorString());
+        return QString::fromUtf8("Impossible d'enregistrer « %1 » : le dossier n'accepte pas l'écriture ou le disque est plein ; "
+                                 "aucun fichier existant n'a été modifié.").arg(path);
     return QString();
 }

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -238,6 +239,14 @@ INSTANTIATE_TEST_SUITE_P(
         HostileCase{"caractere_de_controle", session("champ fonction.f x\x01\n"), "contrôle"},
         HostileCase{"texte_apres_la_fin", "lumova-seance 1\nfin\ngraphe 1 0\n", "suit la fin"}),
     [](const testing::TestParamInfo<HostileCase>& info) { return std::string(info.param.name); });
+
+TEST_F(ProgramSession, FilesThatCannotBeReadOrWrittenAreReportedInFrench) {
+    EXPECT_TRUE(main->openSession(path("absente.lumova")).contains(QString::fromUtf8("Impossible de lire")));
+    // A folder stands where the file would go: the save fails and the folder stays.
+    ASSERT_TRUE(QDir(folder.path()).mkdir("dossier.lumova"));
+    EXPECT_TRUE(saveSessionFile(path("dossier.lumova"), captureSession()).contains(QString::fromUtf8("Impossible d'enregistrer")));
+    EXPECT_TRUE(QFileInfo(path("dossier.lumova")).isDir());
+}
 
 // ---- Numbers ----------------------------------------------------------------------
 
