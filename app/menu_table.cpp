@@ -21,6 +21,13 @@
 #include "curves/tsuitezone.h"
 #include "plane/tcoord.h"
 #include "plane/toptionzone.h"
+#include "space/tcone.h"
+#include "space/tcylindre.h"
+#include "space/tplandecoupe.h"
+#include "space/tplaneq.h"
+#include "space/tpointtroisd.h"
+#include "space/tpossource.h"
+#include "space/tsphere.h"
 #include "platform/colour_edit.h"
 #include "tools/tairezone.h"
 #include "tools/tantecedent.h"
@@ -215,21 +222,19 @@ const MenuRow MenuRows[] = {
     {"DrivedeXxetYx1", "Courbe Polaire", "Dérivée de R(x)", None, nullptr, nullptr, nullptr, Unavailable},
     {"Longueurdunarc1", "Courbe Polaire", "Longueur d'un arc", None, nullptr, nullptr, nullptr, Unavailable},
 
-    {"racerunplan1", "Repère de l'espace/Section", "Plan de coupe", None, nullptr, nullptr, nullptr, Unavailable},
-    {"Montrerlasection1", "Repère de l'espace/Section", "Montrer la section plane", None, nullptr, nullptr, nullptr,
-     Unavailable},
-    {"Cylindre1", "Repère de l'espace/Solides de révolution", "Cylindres", None, nullptr, nullptr, nullptr,
-     Unavailable},
-    {"Cne1", "Repère de l'espace/Solides de révolution", "Cônes", None, nullptr, nullptr, nullptr, Unavailable},
-    {"Sphre1", "Repère de l'espace/Solides de révolution", "Sphères", None, nullptr, nullptr, nullptr, Unavailable},
-    {"Points1", "Repère de l'espace/Constructions", "Points", None, nullptr, nullptr, nullptr, Unavailable},
-    {"Segment1", "Repère de l'espace/Constructions", "Segments", None, nullptr, nullptr, nullptr, Unavailable},
-    {"Droite1", "Repère de l'espace/Constructions", "Droites", None, nullptr, nullptr, nullptr, Unavailable},
-    {"Polygne1", "Repère de l'espace/Constructions", "Polygones (3-4 sommets)", None, nullptr, nullptr, nullptr,
-     Unavailable},
-    {"Plan1", "Repère de l'espace/Constructions", "Plans", None, nullptr, nullptr, nullptr, Unavailable},
+    {"racerunplan1", "Repère de l'espace/Section", "Plan de coupe", None, nullptr, windowOf<plandecoupe>},
+    {"Montrerlasection1", "Repère de l'espace/Section", "Montrer la section plane", None,
+     &F::Montrerlasection1Click},
+    {"Cylindre1", "Repère de l'espace/Solides de révolution", "Cylindres", None, nullptr, windowOf<cylindre>},
+    {"Cne1", "Repère de l'espace/Solides de révolution", "Cônes", None, nullptr, windowOf<cone>},
+    {"Sphre1", "Repère de l'espace/Solides de révolution", "Sphères", None, nullptr, windowOf<sphere>},
+    {"Points1", "Repère de l'espace/Constructions", "Points", None, nullptr, windowOf<pointtroisd>},
+    {"Segment1", "Repère de l'espace/Constructions", "Segments", None, &F::Segment1Click},
+    {"Droite1", "Repère de l'espace/Constructions", "Droites", None, &F::Droite1Click},
+    {"Polygne1", "Repère de l'espace/Constructions", "Polygones (3-4 sommets)", None, nullptr, windowOf<poly>},
+    {"Plan1", "Repère de l'espace/Constructions", "Plans", None, nullptr, windowOf<planeq>},
     {"Positiondelasourcelumineuse1", "Repère de l'espace/Affichage", "Position de la source lumineuse", None,
-     nullptr, nullptr, nullptr, Unavailable},
+     nullptr, windowOf<possource>},
     {"Antialiasingonoff1", "Repère de l'espace/Affichage", "Lissage", None, &F::Antialiasingonoff1Click, nullptr,
      nullptr, ItemStyle::Checkable, &F::Antialiasingonoff1},
     {"Eclairageonoff1", "Repère de l'espace/Affichage", "Eclairage ", None, &F::Eclairageonoff1Click, nullptr,

@@ -57,7 +57,17 @@
 #include "platform/settings.h"
 #include "platform/sound.h"
 #include "session/graph_export.h"
+#include "space/tchoixsection.h"
+#include "space/tcone.h"
+#include "space/tcylindre.h"
+#include "space/tfonc3d.h"
 #include "space/tgrafgl.h"
+#include "space/tplandecoupe.h"
+#include "space/tplaneq.h"
+#include "space/tpointtroisd.h"
+#include "space/tpossource.h"
+#include "space/trepere3d.h"
+#include "space/tsphere.h"
 #include "tools/property_modes.h"
 #include "tools/tairezone.h"
 #include "tools/tantecedent.h"
@@ -98,11 +108,13 @@ void create(QPointer<Window>& pointer, TFormparent& main) {
     pointer = window;
 }
 
-// The space view follows the options and cannot be drawn over by the graph.
-void connectSpaceView() {
+// The space view follows the options and cannot be drawn over by the graph; a
+// section it shows in the graph brings the graph's menu back.
+void connectSpaceView(TFormparent& main) {
     using Change = Tgrafgl::OptionChange;
     grafzone->setSpaceView(grafgl);
     QObject::connect(optionzone, &Toptionzone::introCancelled, grafgl, &Tgrafgl::stopIntro);
+    QObject::connect(grafgl, &Tgrafgl::sectionShown, &main, [&main] { main.Repre1->menuAction()->setVisible(true); });
     const auto follow = [](QScrollBar* bar, Change change) {
         QObject::connect(bar, &QScrollBar::valueChanged, grafgl, [change] { grafgl->optionChanged(change); });
     };
@@ -149,6 +161,7 @@ void createWindows(TFormparent& main) {
     create(suitezone, main);
     QObject::connect(grafzone, &Tgrafzone::sequenceRequested, suitezone, &Tsuitezone::redraw);
     create(dequation, main);
+    create(fonc3d, main);
     create(extremzone, main);
     create(optionzone, main);
     create(longarc, main);
@@ -161,13 +174,22 @@ void createWindows(TFormparent& main) {
     create(rotzone, main);
     create(CARTZONE, main);
     create(kval, main);
+    create(repere3d, main);
+    create(possource, main);
+    create(sphere, main);
+    create(cylindre, main);
+    create(choixsection, main);
+    create(cone, main);
     create(tauxpt, main);
     create(changedomaine, main);
     create(intro, main);
     create(AboutBox, main);
     create(formemo, main);
+    create(plandecoupe, main);
+    create(pointtroisd, main);
     create(poly, main);
     create(lignebrisee, main);
+    create(planeq, main);
     create(Ptmilieu, main);
     create(pproj, main);
     create(coord, main);
@@ -179,7 +201,7 @@ void createWindows(TFormparent& main) {
     QObject::connect(grafzone, &Tgrafzone::pointDragged, tauxpt, [] {
         if (tauxpt->isVisible()) tauxpt->goClick();
     });
-    connectSpaceView();
+    connectSpaceView(main);
     QObject::connect(grafzone, &Tgrafzone::pointDragged, dequation, [] { dequation->update(); });
 }
 

@@ -72,7 +72,17 @@
 #include "platform/sound.h"
 #include "session/graph_export.h"
 #include "session/session_file.h"
+#include "space/tchoixsection.h"
+#include "space/tcone.h"
+#include "space/tcylindre.h"
+#include "space/tfonc3d.h"
 #include "space/tgrafgl.h"
+#include "space/tplandecoupe.h"
+#include "space/tplaneq.h"
+#include "space/tpointtroisd.h"
+#include "space/tpossource.h"
+#include "space/trepere3d.h"
+#include "space/tsphere.h"
 #include "tools/tairezone.h"
 #include "tools/tantecedent.h"
 #include "tools/tcalczone.h"
@@ -113,6 +123,13 @@ void showWindow(QWidget* window) {
     window->raise();
 }
 
+void showWithDestroyButton(TwoPointDialog* dialog) {
+    if (!dialog) return;
+    dialog->supp3d->show();
+    showWindow(dialog);
+    dialog->Editnom->setFocus();
+}
+
 int heightOf(const QWidget* window) { return window ? window->height() : 0; }
 
 void place(QWidget* window, int left, int top) {
@@ -127,6 +144,22 @@ void placeAt(QWidget* window, int left, int top, int width, int areaHeight) {
     const QSize wanted = window->sizeHint();
     const int height = std::max(std::min(wanted.height(), areaHeight - top), window->minimumSizeHint().height());
     window->setGeometry(left, top, width > 0 ? width : wanted.width(), height);
+}
+
+// The space view's windows around it, for a column starting at X and a graph of that size.
+void placeSpaceDialogs(int X, int Y, int graphHeight, int graphWidth) {
+    const int spaceWidth = grafgl->width(), spaceHeight = grafgl->height();
+    for (QWidget* solid : std::initializer_list<QWidget*>{cone, cylindre, sphere})
+        if (solid) place(solid, spaceWidth - solid->width() / 2, spaceHeight - solid->height() / 2);
+    if (sphere) place(poly, sphere->x(), sphere->y());
+    place(repere3d, X + 100, Y);
+    const int underFrame3d = Y + heightOf(repere3d) + 5;
+    if (possource && repere3d) place(possource, X + repere3d->width() - possource->width() + 100, underFrame3d);
+    place(plandecoupe, X + 100, underFrame3d);
+    place(pointtroisd, X + 70, underFrame3d);
+    place(choixsection, graphWidth + 105, Y + heightOf(repere3d) + heightOf(plandecoupe) + 10);
+    place(fonc3d, 0, Y + graphHeight + 105);
+    if (fonc3d) place(planeq, fonc3d->x() + fonc3d->width() + 5, fonc3d->y());
 }
 
 // Every tool window the reset hides, in the order the program has always hidden them.
@@ -184,8 +217,18 @@ std::vector<QWidget*> resetHiddenWindows() {
         coord,
         longseg,
         interdroite,
+        fonc3d,
+        plandecoupe,
+        possource,
+        repere3d,
+        choixsection,
+        pointtroisd,
+        planeq,
     };
 }
+
+// The windows the reset hides only once the space view exists.
+std::vector<QWidget*> spaceViewWindows() { return {cone, cylindre, grafgl, sphere}; }
 
 // The tool dialogs placed in the column under the frame window.
 std::vector<QWidget*> columnDialogs() {
@@ -393,14 +436,35 @@ void TFormparent::fxyz1Click() {
     grafgl->prepareaxe();
     showWindow(grafgl);
     grafgl->FormPaint();
-    grafgl->setFocus();
+    showWindow(fonc3d);
+    showWindow(repere3d);
+    if (fonc3d) fonc3d->Editf->setFocus();
 }
+
+void TFormparent::Montrerlasection1Click() {
+    if (reperezone) {
+        reperezone->ortho->setChecked(false);
+        reperezone->quadrille->setChecked(false);
+    }
+    if (grafzone) {
+        grafzone->grafbar()->hide();
+        grafzone->showCaption(true);
+    }
+    showWindow(choixsection);
+}
+
+// The space view's segments and lines: the plane's windows, with their "Détruire".
+void TFormparent::Segment1Click() { showWithDestroyButton(spoint); }
+void TFormparent::Droite1Click() { showWithDestroyButton(dpoint); }
 
 void TFormparent::fermerfenetres() {
     if (grafzone) grafzone->showCaption(false);
     if (IntroRunning) playSound(soundPath(ProgramSettings.intro3d1 ? "fin1.wav" : "fin2.wav"));
     for (QWidget* window : resetHiddenWindows())
         if (window) window->hide();
+    if (SpaceViewBuilt)
+        for (QWidget* window : spaceViewWindows())
+            if (window) window->hide();
     // Only the space view's commands show them.
     for (TwoPointDialog* dialog : std::initializer_list<TwoPointDialog*>{dpoint, spoint})
         if (dialog) dialog->supp3d->hide();
@@ -450,6 +514,8 @@ void TFormparent::placerfenetres(int screenWidth) {
     for (QWidget* dialog : columnDialogs()) placeAt(dialog, X, underFrame, columnWidth, areaHeight);
     const int underChoice = underFrame + heightOf(choixf) + 5;
     for (QWidget* dialog : underChoiceDialogs()) placeAt(dialog, X, underChoice, columnWidth, areaHeight);
+
+    if (SpaceViewBuilt && grafgl) placeSpaceDialogs(X, Y, layout.height, layout.width);
 
     const int underGraph = Y + layout.height + 5;
     for (QWidget* window : entryRow()) placeAt(window, 0, underGraph, 0, areaHeight);

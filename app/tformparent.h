@@ -78,6 +78,10 @@ public:
     void angente2Click();
     void Parcourirlacourbe1Click();
     void Visualiserlestangentes1Click();
+    // Repère de l'espace
+    void Montrerlasection1Click();
+    void Segment1Click();
+    void Droite1Click();
     // Repère de l'espace > Affichage
     void Antialiasingonoff1Click();
     void Eclairageonoff1Click();

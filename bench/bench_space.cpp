@@ -3,7 +3,8 @@
 // finest mesh with the axes and their 3D labels (without and with the wire),
 // against a frame of the axes alone; and the preparation of that surface
 // (evaluation, mesh and display list) against only evaluating the formula at
-// the same points.
+// the same points; and a frame of the axes with the nine solids, which GLU
+// tessellates at every frame, at the finest mesh with their wire.
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>
@@ -52,6 +53,16 @@ Bench* readyBench(benchmark::State& state) {
     return nullptr;
 }
 
+// Three spheres, three cylinders and three cones, one of each kind.
+void placeEverySolid() {
+    for (int k = 1; k <= SolidSlots; ++k) {
+        const long double at = k - 2;
+        SphereTable[std::size_t(k)] = {true, at, at, 0, 1};
+        CylinderTable[std::size_t(k)] = {true, k, at, 0, 0, 0.5L};
+        ConeTable[std::size_t(k)] = {true, k, 0, at, 0, 0.25L};
+    }
+}
+
 void drawFrames(benchmark::State& state, bool surface, bool wire) {
     Bench* b = readyBench(state);
     if (!b) return;
@@ -75,6 +86,12 @@ void SurfaceFrame(benchmark::State& state) { drawFrames(state, true, false); }
 // The wire can be asked for again: each of its lines is smoothed.
 void WiredSurfaceFrame(benchmark::State& state) { drawFrames(state, true, true); }
 void AxesFrame(benchmark::State& state) { drawFrames(state, false, false); }
+void SolidsFrame(benchmark::State& state) {
+    placeEverySolid();
+    MeshStep = FinestStep;
+    drawFrames(state, false, true);
+    removeSolids();
+}
 
 void PrepareSurface(benchmark::State& state) {
     Bench* b = readyBench(state);
@@ -128,6 +145,7 @@ int main(int argc, char** argv) {
     const std::pair<const char*, Run> runs[] = {{"SurfaceFrame", SurfaceFrame},
                                                 {"WiredSurfaceFrame", WiredSurfaceFrame},
                                                 {"AxesFrame", AxesFrame},
+                                                {"SolidsFrame", SolidsFrame},
                                                 {"PrepareSurface", PrepareSurface},
                                                 {"BuildMesh", BuildMesh},
                                                 {"CompileSurfaceList", CompileSurfaceList},
@@ -140,6 +158,8 @@ int main(int argc, char** argv) {
     PrintRatioHeader();
     PrintRatio(times, "space frame: surface, axes, labels / axes", "SurfaceFrame/real_time", "AxesFrame/real_time");
     PrintRatio(times, "space frame with the wire / axes", "WiredSurfaceFrame/real_time", "AxesFrame/real_time");
+    PrintRatio(times, "space frame: nine solids and their wire / axes", "SolidsFrame/real_time",
+               "AxesFrame/real_time");
     PrintRatio(times, "space preparation / evaluation", "PrepareSurface/real_time", "EvaluatePoints/real_time");
     PrintRatio(times, "  its mesh / evaluation", "BuildMesh/real_time", "EvaluatePoints/real_time");
     PrintRatio(times, "  its display list / evaluation", "CompileSurfaceList/real_time", "EvaluatePoints/real_time");

@@ -21,3 +21,23 @@ void resetSpaceFrameBounds() {
 }
 
 void showWireForPrecision(int precision) { SpaceWireShown = precision != 3; }
+
+std::array<TSphereRecord, SolidSlots + 1> SphereTable;
+std::array<TCylinderRecord, SolidSlots + 1> CylinderTable;
+std::array<TConeRecord, SolidSlots + 1> ConeTable;
+TCuttingPlane CuttingPlane;
+std::array<TPlaneRecord, PlaneCapacity> PlaneTable;
+int SectionKind = 0;
+
+void removeSolids() {
+    for (int slot = 1; slot <= SolidSlots; ++slot) {
+        SphereTable[slot].present = false;
+        CylinderTable[slot].present = false;
+        ConeTable[slot].present = false;
+    }
+}
+
+void removeSpaceObjects() {
+    removeSolids();
+    CuttingPlane.present = false;
+}

@@ -2,6 +2,7 @@
 
 #include "model/construction_tables.h"
 #include "model/plot_state.h"
+#include "model/space_state.h"
 #include "platform/cursors.h"
 
 void initialisePlotState() {
@@ -30,6 +31,7 @@ void resetPlotState() {
     }
     PlotMode = InteractionMode::Neutral;
     clearConstructionCounts();
+    removeSpaceObjects();
     GraphKind = GraphType::None;
     IntroRunning = false;
     resetCurveColours();

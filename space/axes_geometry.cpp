@@ -1,5 +1,6 @@
 #include "space/axes_geometry.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -9,7 +10,15 @@ constexpr long double LabelGap = 2.5;
 constexpr long double TickHalf = 0.2;
 constexpr long double Unit = 0.5;
 
-int truncated(long double value) { return static_cast<int>(std::trunc(value)); }
+// Ticks stop this far from the origin: a frame typed millions of units wide
+// would otherwise ask for millions of them, and beyond the range of an int
+// the count would be meaningless.
+constexpr long double TickReach = 1000;
+
+int truncated(long double value) {
+    if (std::isnan(value)) return 0;
+    return static_cast<int>(std::trunc(std::clamp(value, -TickReach, TickReach)));
+}
 
 long double real(int value) { return static_cast<long double>(value); }
 

@@ -5,37 +5,27 @@
 #include <array>
 #include <cmath>
 #include <deque>
+#include <functional>
 #include <random>
 #include <span>
 
 #include "space/axes_geometry.h"
+#include "space/gl_materials.h"
 #include "space/glyph_outlines.h"
+#include "model/construction_tables.h"
+#include "model/space_state.h"
 #include "space/intro_animation.h"
+#include "space/scene_objects.h"
 #include "space/space_camera.h"
 #include "space/surface_mesh.h"
 
 namespace {
-
-struct Material {
-    std::array<GLfloat, 4> ambient, diffuse, specular;
-};
-
-constexpr Material BlueMaterial{{0, 0, 0.5f, 1}, {0, 0, 0.7f, 1}, {0, 0, 0, 1}};
-constexpr Material BlackMaterial{{0, 0, 0, 1}, {0, 0, 0, 1}, {0, 0, 0, 1}};
-constexpr Material YellowMaterial{{0.6f, 0.6f, 0, 1}, {0.5f, 0.5f, 0, 1}, {1, 1, 0, 1}};
-constexpr Material StarMaterial{{0.6f, 0.6f, 0, 0.6f}, {0.5f, 0.5f, 0, 0.5f}, {1, 1, 1, 1}};
 
 constexpr GLfloat LightAmbient[] = {0.6f, 0.6f, 0.6f, 1};
 constexpr GLfloat LightDiffuse[] = {0.3f, 0.3f, 0.3f, 1};
 constexpr GLfloat LightSpecular[] = {1, 1, 1, 1};
 constexpr GLfloat Shininess = 80;
 constexpr GLdouble GlyphDepth = 0.15;
-
-void applyMaterial(GLenum faces, const Material& material) {
-    glMaterialfv(faces, GL_AMBIENT, material.ambient.data());
-    glMaterialfv(faces, GL_DIFFUSE, material.diffuse.data());
-    glMaterialfv(faces, GL_SPECULAR, material.specular.data());
-}
 
 void vertex(const SpaceVector& v) { glVertex3d(double(v.x), double(v.y), double(v.z)); }
 
@@ -215,6 +205,7 @@ void SpaceScene::create(const std::vector<GlyphOutline>& glyphs) {
 
     compileGlyphs(glyphs);
     sphereQuadric_ = gluNewQuadric();
+    objectQuadric_ = gluNewQuadric();
     axesList_ = glGenLists(1);
     surfaceList_ = glGenLists(1);
     starList_ = glGenLists(1);
@@ -225,7 +216,8 @@ void SpaceScene::destroy() {
     if (glyphBase_) glDeleteLists(glyphBase_, GlyphCount);
     for (GLuint list : {axesList_, surfaceList_, starList_})
         if (list) glDeleteLists(list, 1);
-    if (sphereQuadric_) gluDeleteQuadric(sphereQuadric_);
+    for (GLUquadric* quadric : {sphereQuadric_, objectQuadric_})
+        if (quadric) gluDeleteQuadric(quadric);
     *this = SpaceScene{};
 }
 
@@ -338,6 +330,224 @@ void SpaceScene::compileSurface(const SurfaceMesh& mesh) {
     glEndList();
 }
 
+// ---- Objects --------------------------------------------------------------------------
+
+namespace {
+
+// What a wire pass draws over a solid: black lines of the same geometry.
+void beginWire() {
+    glColor3f(0, 0, 0);
+    applyMaterial(GL_FRONT, BlackMaterial);
+}
+
+void drawQuad(const Quad& quad) {
+    glBegin(GL_QUADS);
+    for (const SpaceVector& corner : quad)
+        glVertex3f(float(corner.x), float(corner.y), float(corner.z));
+    glEnd();
+}
+
+void traceplan(const TCuttingPlane& plane) {
+    glColor3f(1, 0, 0);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    drawQuad(cuttingPlaneCorners(plane, SpaceFrame));
+}
+
+// Moves the local z axis onto the axis of a solid of that kind (1: z, 2: y, 3: x)
+// and its origin onto `at`, given in world coordinates.
+void alongAxis(int kind, const SpaceVector& at) {
+    switch (kind) {
+        case 1: glTranslated(double(at.x), double(at.y), double(at.z)); break;
+        case 2:
+            glRotated(90, 1, 0, 0);
+            glTranslated(double(at.x), double(at.z), double(-at.y));
+            break;
+        default:
+            glRotated(90, 0, 1, 0);
+            glTranslated(double(-at.z), double(at.y), double(at.x));
+            break;
+    }
+}
+
+bool validPoint(int slot) { return slot >= 1 && slot <= PointSlots; }
+
+SpaceVector pointAt(int slot) {
+    const TPointRecord& p = PointTable[std::size_t(slot)];
+    return {p.x, p.y, p.z};
+}
+
+void drawPointSegment(int p1, int p2) {
+    if (!validPoint(p1) || !validPoint(p2)) return;
+    vertex(pointAt(p1));
+    vertex(pointAt(p2));
+}
+
+void drawFacets() {
+    glBegin(GL_QUADS);
+    for (int f = 0; f < FacetCount; ++f)
+        for (int slot : FacetTable[std::size_t(f)].points)
+            if (validPoint(slot)) vertex(pointAt(slot));
+            else vertex({});
+    glEnd();
+}
+
+void drawPlanes(bool wire) {
+    for (int k = 1; k <= std::min(PlaneCount, PlaneCapacity); ++k) {
+        const std::optional<Quad> quad = planeCorners(PlaneTable[std::size_t(k - 1)], SpaceFrame);
+        if (!quad) continue;
+        applyMaterial(GL_FRONT, RedMaterial);
+        glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+        const std::array<float, 3> colour = planeColour(k);
+        glColor3f(colour[0], colour[1], colour[2]);
+        drawQuad(*quad);
+        if (!wire) continue;
+        beginWire();
+        glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+        drawQuad(*quad);
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// A solid of the quadric, filled in its colour then, when the wire is shown,
+// drawn again in black lines; `draw` is told which of the two passes it makes.
+void drawSolid(GLUquadric* quadric, const Material& material, const std::array<GLfloat, 3>& colour, bool wire,
+               const std::function<void(bool wirePass)>& draw) {
+    applyMaterial(GL_FRONT, material);
+    glColor3f(colour[0], colour[1], colour[2]);
+    gluQuadricNormals(quadric, GLU_FLAT);
+    gluQuadricDrawStyle(quadric, GLU_FILL);
+    draw(false);
+    if (!wire) return;
+    beginWire();
+    gluQuadricDrawStyle(quadric, GLU_LINE);
+    draw(true);
+}
+
+// The three slots of each solid take lighter tints of its colour.
+constexpr GLfloat SlotTint[] = {0, 0.5f, 0.8f};
+
+}  // namespace
+
+void SpaceScene::drawSpheres(bool wire) const {
+    for (int k = 1; k <= SolidSlots; ++k) {
+        const TSphereRecord& s = SphereTable[std::size_t(k)];
+        if (!s.present) continue;
+        glPushMatrix();
+        glTranslated(double(s.a), double(s.b), double(s.c));
+        drawSolid(objectQuadric_, GreenMaterial, {0.4f, 1, SlotTint[k - 1]}, wire, [&](bool wirePass) {
+            const int divisions = solidDivisions(wirePass ? 9 : 5, MeshStep);
+            gluSphere(objectQuadric_, double(s.r), divisions, divisions);
+        });
+        glPopMatrix();
+    }
+}
+
+void SpaceScene::drawCylinders(bool wire) const {
+    const int divisions = solidDivisions(10, MeshStep);
+    for (int k = 1; k <= SolidSlots; ++k) {
+        const TCylinderRecord& c = CylinderTable[std::size_t(k)];
+        if (!c.present) continue;
+        // Each cylinder runs from -L to L along its axis; the axis of kind 2
+        // points to -y once turned onto it.
+        const SpaceVector base = c.kind == 1   ? SpaceVector{c.a, c.b, c.c - SolidLength}
+                                 : c.kind == 2 ? SpaceVector{c.a, c.b + SolidLength, c.c}
+                                               : SpaceVector{c.a - SolidLength, c.b, c.c};
+        drawSolid(objectQuadric_, RedMaterial, {1, SlotTint[k - 1], 0.4f}, wire, [&](bool) {
+            glPushMatrix();
+            alongAxis(c.kind, base);
+            gluCylinder(objectQuadric_, double(c.R), double(c.R), 2 * SolidLength, divisions, divisions);
+            glPopMatrix();
+        });
+    }
+}
+
+void SpaceScene::drawCones(bool wire) const {
+    const int divisions = solidDivisions(10, MeshStep);
+    for (int k = 1; k <= SolidSlots; ++k) {
+        const TConeRecord& c = ConeTable[std::size_t(k)];
+        if (!c.present) continue;
+        const double rim = std::sqrt(double(c.beta) * SolidLength * SolidLength);
+        drawSolid(objectQuadric_, BlueMaterial, {SlotTint[k - 1], 0.4f, 1}, wire, [&](bool) {
+            glPushMatrix();
+            alongAxis(c.kind, {c.x1, c.y1, c.z1});
+            gluCylinder(objectQuadric_, 0, rim, SolidLength, divisions, divisions);
+            // The second nappe, beyond the apex.
+            glPushMatrix();
+            glRotated(180, 0, 1, 0);
+            gluCylinder(objectQuadric_, 0, rim, SolidLength, divisions, divisions);
+            glPopMatrix();
+            glPopMatrix();
+        });
+    }
+}
+
+void SpaceScene::drawPoints(const TSpaceCamera& camera, double nameSize) const {
+    constexpr long double Arm = 0.25L;
+    for (int slot = 1; slot <= std::min(PointCount, PointSlots); ++slot) {
+        const SpaceVector p = pointAt(slot);
+        glColor3f(0, 0, 0);
+        glBegin(GL_LINES);
+        for (const SpaceVector& arm : {SpaceVector{Arm, 0, 0}, SpaceVector{0, Arm, 0}, SpaceVector{0, 0, Arm}}) {
+            vertex({p.x - arm.x, p.y - arm.y, p.z - arm.z});
+            vertex({p.x + arm.x, p.y + arm.y, p.z + arm.z});
+        }
+        glEnd();
+        if (!PointTable[std::size_t(slot)].showName) continue;
+        glPushMatrix();
+        glColor3f(0, 0, 1);
+        applyMaterial(GL_FRONT_AND_BACK, BlueMaterial);
+        const SpaceVector at = nameOffset(p);
+        glTranslated(double(at.x), double(at.y), double(at.z));
+        glScaled(nameSize, nameSize, nameSize);
+        // The name faces the viewer whatever the turn of the scene.
+        glRotatef(-camera.tilt, -1, 1, 0);
+        glRotatef(camera.spin + 120, 0, 0, 1);
+        glRotatef(90, 1, 0, 0);
+        const char name[] = {char(64 + slot), 0};
+        drawText(name);
+        glPopMatrix();
+        applyMaterial(GL_FRONT, BlackMaterial);
+    }
+}
+
+void SpaceScene::drawObjects(const TSpaceCamera& camera, const SceneSwitches& switches) const {
+    drawSpheres(switches.wire);
+    if (CuttingPlane.present) {
+        applyMaterial(GL_FRONT, RedMaterial);
+        traceplan(CuttingPlane);
+    }
+    drawCylinders(switches.wire);
+    drawCones(switches.wire);
+    applyMaterial(GL_FRONT, BlackMaterial);
+    drawPoints(camera, switches.nameSize);
+    applyMaterial(GL_FRONT, BlackMaterial);
+    glColor3f(0, 0, 0);
+    glBegin(GL_LINES);
+    for (int l = 0; l < std::min(LineCount, LineCapacity); ++l) {
+        const TLineRecord& line = LineTable[std::size_t(l)];
+        if (!validPoint(line.p1) || !validPoint(line.p2)) continue;
+        for (const SpaceVector& end : lineEnds(pointAt(line.p1), pointAt(line.p2))) vertex(end);
+    }
+    for (int s = 0; s < std::min(SegmentCount, SegmentCapacity); ++s)
+        drawPointSegment(SegmentTable[std::size_t(s)].p1, SegmentTable[std::size_t(s)].p2);
+    glEnd();
+    if (FacetCount > 0) {
+        glColor3f(0, 0, 1);
+        applyMaterial(GL_FRONT_AND_BACK, BlueMaterial);
+        glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+        drawFacets();
+        if (switches.wire) {
+            beginWire();
+            glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+            drawFacets();
+        }
+    }
+    drawPlanes(switches.wire);
+}
+
 // ---- Frames -----------------------------------------------------------------------------
 
 void SpaceScene::loadSceneModelView(const TSpaceCamera& camera) {
@@ -390,6 +600,8 @@ void SpaceScene::drawScene(const TSpaceCamera& camera, const SceneSwitches& swit
         }
         glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
     }
+    drawObjects(camera, switches);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
     glPopMatrix();
 }
 

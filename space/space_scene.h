@@ -23,6 +23,7 @@ struct SceneSwitches {
     bool wire = true;       // "Trame visible"
     bool surface = false;   // a surface formula is entered
     float lineWidth = 1;
+    double nameSize = 0.25;  // the height of the points' names
 };
 
 class SpaceScene {
@@ -49,10 +50,17 @@ public:
 private:
     void compileGlyphs(const std::vector<GlyphOutline>& glyphs);
     void compileStarfield();
+    // The solids, the planes and the space constructions of the program-wide tables.
+    void drawObjects(const TSpaceCamera& camera, const SceneSwitches& switches) const;
+    void drawSpheres(bool wire) const;
+    void drawCylinders(bool wire) const;
+    void drawCones(bool wire) const;
+    void drawPoints(const TSpaceCamera& camera, double nameSize) const;
 
     GLuint glyphBase_ = 0;
     GLuint axesList_ = 0;
     GLuint surfaceList_ = 0;
     GLuint starList_ = 0;
     GLUquadric* sphereQuadric_ = nullptr;
+    GLUquadric* objectQuadric_ = nullptr;
 };

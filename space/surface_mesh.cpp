@@ -18,6 +18,15 @@ std::size_t expectedCells(const TSpaceFrame& frame, long double h) {
     return std::size_t(std::clamp(columns * rows, 0.0L, Most));
 }
 
+// A frame typed very wide would take hours at the precision's step, and past
+// the precision of the numbers the step would no longer move x at all: the
+// grid never has more than this many cells along a side.
+constexpr long double MostCellsAcross = 1000;
+
+long double gridStep(const TSpaceFrame& frame, long double h) {
+    return std::max({h, (frame.xmax - frame.xmin) / MostCellsAcross, (frame.ymax - frame.ymin) / MostCellsAcross});
+}
+
 SurfaceCell cellAt(long double x, long double y, long double h, long double z00, long double z10, long double z11,
                    long double z01) {
     const SpaceVector n = CrossProduct({-h, 0, z00 - z10}, {0, -h, z10 - z11});
@@ -29,19 +38,20 @@ SurfaceCell cellAt(long double x, long double y, long double h, long double z00,
 
 }  // namespace
 
-SurfaceMesh buildSurfaceMesh(const std::string& formula, const TSpaceFrame& frame, long double h) {
+SurfaceMesh buildSurfaceMesh(const std::string& formula, const TSpaceFrame& frame, long double step) {
     SurfaceMesh mesh;
+    const long double h = gridStep(frame, step);
     TExpress expression;
     expression.setExpression(NormaliseFormula(formula).substr(0, 255));
     if (expression.SyntaxError()) return mesh;
     mesh.compiled = true;
     mesh.cells.reserve(expectedCells(frame, h));
-    for (long double y = frame.ymin; y <= frame.ymax; y += h) {
+    for (long double y = frame.ymin; y <= frame.ymax && y + h > y; y += h) {
         long double x = frame.xmin;
         long double zLeft = expression.Evaluate(x, y, 0);
         long double zLeftUp = expression.Evaluate(x, y + h, 0);
         if (MathError) continue;
-        while (x <= frame.xmax) {
+        while (x <= frame.xmax && x + h > x) {
             const long double z00 = zLeft, z01 = zLeftUp;
             zLeft = expression.Evaluate(x + h, y, 0);
             const bool failed = MathError;

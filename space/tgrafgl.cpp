@@ -1,5 +1,6 @@
 #include "space/tgrafgl.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -21,7 +22,15 @@
 #include "space/axes_geometry.h"
 #include "space/glyph_outlines.h"
 #include "space/intro_animation.h"
+#include "space/section_formula.h"
 #include "space/space_scene.h"
+#include "space/tchoixsection.h"
+#include "space/tcone.h"
+#include "space/tcylindre.h"
+#include "space/trepere3d.h"
+#include "space/tsphere.h"
+#include "plane/tgrafzone.h"
+#include "plane/treperezone.h"
 
 QPointer<Tgrafgl> grafgl;
 
@@ -82,6 +91,7 @@ SceneSwitches currentSwitches() {
     switches.surface = !CurveSlot[5].formula.empty();
     // Thickness positions 3..6 give widths 1 to 2.5.
     switches.lineWidth = float(ProgramSettings.epaisseur - 1) / 2;
+    switches.nameSize = double(labelSizeFor(ProgramSettings.taille));
     return switches;
 }
 
@@ -163,6 +173,8 @@ Tgrafgl::Tgrafgl(QWidget* parent) : QMdiSubWindow(parent), Timer1(new QTimer(thi
     setWidget(holder_);
     Timer1->setInterval(FirstTickMilliseconds);
     connect(Timer1, &QTimer::timeout, this, &Tgrafgl::Timer1Timer);
+    // Only at creation: the rebuild after an OpenGL error keeps the user's solids.
+    removeSolids();
     FormCreate();
 }
 
@@ -375,6 +387,7 @@ void Tgrafgl::optionChanged(OptionChange change) {
     switch (change) {
         case OptionChange::Precision:
             showWireForPrecision(ProgramSettings.precis);
+            if (repere3d) repere3d->showState();
             preparecourbe();
             break;
         case OptionChange::AxesLook: prepareaxe(); break;
@@ -386,4 +399,55 @@ void Tgrafgl::optionChanged(OptionChange change) {
 QImage Tgrafgl::picture() {
     if (surface_) return surface_->grabFramebuffer();
     return holder_->grab().toImage();
+}
+
+// ---- Section ------------------------------------------------------------------------------
+
+namespace {
+
+SectionObjects chosenObjects() {
+    SectionObjects objects;
+    objects.surface = CurveSlot[5].formula;
+    if (sphere) objects.sphere = SphereTable[std::size_t(sphere->ObjectNumber())];
+    if (cylindre) objects.cylinder = CylinderTable[std::size_t(cylindre->ObjectNumber())];
+    if (cone) objects.cone = ConeTable[std::size_t(cone->ObjectNumber())];
+    return objects;
+}
+
+void writeSection(const SectionFormulas& section) {
+    if (!section.written) return;
+    CurveSlot[1].formula = section.first;
+    if (!section.second.empty()) {
+        CurveSlot[2].formula = section.second;
+        CurveSlot[2].colour = CurveSlot[1].colour;
+    }
+    GraphKind = section.kind;
+}
+
+}  // namespace
+
+void Tgrafgl::tracesection() {
+    const SectionBounds bounds = sectionBounds(CuttingPlane.kind, SpaceFrame);
+    PlotFrame.xmin = bounds.xmin;
+    PlotFrame.xmax = bounds.xmax;
+    PlotFrame.ymin = bounds.ymin;
+    PlotFrame.ymax = bounds.ymax;
+    writeSection(sectionFormulas(SectionKind, CuttingPlane, chosenObjects()));
+    emit sectionShown();
+    if (!grafzone) return;
+    // Over the section choice, half the size of the space view, moved back
+    // inside the area where it would stand out of it.
+    const QSize size(width() / 2, height() / 2);
+    QPoint corner = choixsection ? QPoint(choixsection->x() - 4, choixsection->y() - choixsection->height())
+                                 : QPoint(0, 0);
+    if (const QWidget* area = grafzone->parentWidget())
+        corner.setX(std::min(corner.x(), area->width() - size.width()));
+    grafzone->setGeometry(QRect(QPoint(std::max(0, corner.x()), std::max(0, corner.y())), size));
+    if (reperezone) {
+        reperezone->ortho->setChecked(true);
+        reperezone->quadrille->setChecked(true);
+    }
+    grafzone->show();
+    grafzone->raise();
+    grafzone->chanegtaille();
 }

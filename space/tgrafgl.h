@@ -59,6 +59,15 @@ public:
     // The picture "Copier" puts on the clipboard.
     QImage picture();
 
+    // Writes the curve in which the cutting plane cuts the chosen object into
+    // the plane graph's slots and frame, and shows the plane graph beside the
+    // section choice window.
+    void tracesection();
+
+signals:
+    // The plane graph shows a section: its "Repère" menu is wanted.
+    void sectionShown();
+
 protected:
     void showEvent(QShowEvent* event) override;
 

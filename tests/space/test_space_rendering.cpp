@@ -14,6 +14,7 @@
 #include "space/glyph_outlines.h"
 #include "space/headless_gl.h"
 #include "space/space_camera.h"
+#include "model/construction_tables.h"
 #include "space/space_scene.h"
 #include "space/surface_mesh.h"
 
@@ -50,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(Codes, GlyphOutlines,
                                            GlyphCase{"delete", 127, 0, false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-enum class Tone { White, Black, Blue, Dark };
+enum class Tone { White, Black, Blue, Dark, Green, Red };
 
 bool hasTone(QColor colour, Tone tone) {
     const int r = colour.red(), g = colour.green(), b = colour.blue();
@@ -59,6 +60,8 @@ bool hasTone(QColor colour, Tone tone) {
         case Tone::Black: return r < 40 && g < 40 && b < 40;
         case Tone::Blue: return b > 150 && r < 60 && g < 60;
         case Tone::Dark: return r < 80 && g < 80 && b < 110;
+        case Tone::Green: return g > 120 && g > r + 50 && b < 100;
+        case Tone::Red: return r > 120 && r > 2 * g && r > 2 * b;
     }
     return false;
 }
@@ -194,5 +197,45 @@ TEST_F(SceneTest, IntroShowsThePlanetAndYellowTextOnBlack) {
     EXPECT_TRUE(hasTone(picture.pixelColor(Width - 1, Height - 1), Tone::Black)
                 || hasTone(picture.pixelColor(Width - 1, 0), Tone::Black));
 }
+
+}  // namespace
+
+namespace {
+
+struct ObjectCase {
+    const char* name;
+    SpaceVector point;
+    Tone tone;
+};
+
+class SceneObjects : public SceneTest, public ::testing::WithParamInterface<ObjectCase> {};
+
+// A sphere in front of the plane x = -2, seen from the side without wire or axes.
+TEST_P(SceneObjects, SphereGreenBeforeTheRedPlane) {
+    const ObjectCase& c = GetParam();
+    removeSpaceObjects();
+    SphereTable[1] = {true, 0, 0, 0, 1};
+    PlaneTable[0] = {1, 0, 0, 2};
+    PlaneCount = 1;
+    SceneSwitches switches;
+    switches.axes = false;
+    switches.wire = false;
+    const TSpaceCamera camera;
+    scene.drawScene(camera, switches, {4, -4, 2});
+    PlaneCount = 0;
+    SphereTable[1].present = false;
+    const QImage picture = gl.picture();
+    const QPoint at = pixelOf(camera, c.point);
+    ASSERT_TRUE(picture.rect().contains(at));
+    EXPECT_TRUE(hasTone(picture.pixelColor(at), c.tone)) << picture.pixelColor(at).name().toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Points, SceneObjects,
+    ::testing::Values(ObjectCase{"sphere_centre", {0.5L, 0.5L, 0}, Tone::Green},
+                      ObjectCase{"plane_beside_the_sphere", {-2, -2.5L, 3}, Tone::Red},
+                      ObjectCase{"plane_behind_the_sphere_hidden", {-2, -2, 0.1L}, Tone::Green},
+                      ObjectCase{"outside_the_plane", {-2, 6, 0}, Tone::White}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

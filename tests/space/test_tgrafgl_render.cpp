@@ -1,7 +1,7 @@
 // The space window drawing through OpenGL in a real X session (a virtual X
 // server with Mesa's software renderer): the intro, then the surface
-// z = sin(x)*cos(y) turned with the mouse, and the rebuild after an OpenGL
-// error. The pictures are saved for a person to look at.
+// z = sin(x)*cos(y) turned with the mouse, a sphere and a cutting plane with
+// their section in the plane graph, and the rebuild after an OpenGL error. The pictures are saved for a person to look at.
 
 #include <gtest/gtest.h>
 
@@ -10,11 +10,19 @@
 #include <QImage>
 #include <QOpenGLWidget>
 #include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 #include <GL/gl.h>
 
 #include "app/tformparent.h"
+#include "plane/tgrafzone.h"
+#include "platform/colour_edit.h"
+#include "space/tchoixsection.h"
+#include "space/tfonc3d.h"
+#include "space/tplandecoupe.h"
+#include "space/tsphere.h"
 #include "model/plot_state.h"
 #include "model/space_state.h"
 #include "space/space_camera.h"
@@ -105,6 +113,70 @@ TEST_F(SpaceWindowInX, SurfaceTurnedWithTheMouseShowsItsWireOverBlue) {
     const Tones withoutWire = countTones(grafgl->picture());
     EXPECT_LT(withoutWire.black, tones.black / 2);
     EXPECT_GT(withoutWire.blue, tones.blue);
+}
+
+int countMatching(const QImage& picture, bool (*matches)(const QColor&)) {
+    int count = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x) count += matches(picture.pixelColor(x, y));
+    return count;
+}
+
+bool isRed(const QColor& c) { return c.red() > 120 && c.red() > 2 * c.green() && c.red() > 2 * c.blue(); }
+bool isGreen(const QColor& c) { return c.green() > 120 && c.green() > c.red() + 50 && c.blue() < 100; }
+bool isBlue(const QColor& c) { return c.blue() > 150 && c.red() < 80 && c.green() < 80; }
+
+// z = x²+y², the sphere of centre (0, 0, 2) and radius 1, the plane z = 2 and
+// the section of the surface, then of the sphere, in the plane graph.
+TEST_F(SpaceWindowInX, SphereAndCuttingPlaneWithTheirSectionInThePlaneGraph) {
+    TFormparent* main = start("21333011");
+    ASSERT_NE(main, nullptr);
+    main->setLayoutScreenWidth(1024);
+    main->resize(1024, 768);
+    main->menuItem("fxyz1")->trigger();
+    ASSERT_NE(grafgl->glView(), nullptr);
+    fonc3d->Editf->setText(QString::fromUtf8("x²+y²"));
+    QTest::keyClick(fonc3d->Editf, Qt::Key_Return);
+    main->menuItem("Sphre1")->trigger();
+    sphere->ez->setText("2");
+    sphere->erayon->setText("1");
+    sphere->BitBtn1->click();
+    main->menuItem("racerunplan1")->trigger();
+    plandecoupe->RadioButton3->click();
+    plandecoupe->Edit3->setText("2");
+    plandecoupe->BitBtn1->click();
+    SpaceCamera.tilt = 20;
+    SpaceCamera.spin = -20;
+
+    const QImage space = grafgl->picture();
+    EXPECT_TRUE(space.save(screenshotPath("espace_sphere_plan_de_coupe.png")));
+    EXPECT_GT(countMatching(space, isRed), 3000);
+    EXPECT_GT(countMatching(space, isBlue), 5000);
+    // The sphere lies wholly inside the surface: it shows once the surface is removed.
+    EXPECT_EQ(countMatching(space, isGreen), 0);
+    fonc3d->Editf->clear();
+    QTest::keyClick(fonc3d->Editf, Qt::Key_Return);
+    const QImage withoutSurface = grafgl->picture();
+    EXPECT_TRUE(withoutSurface.save(screenshotPath("espace_sphere_sans_surface.png")));
+    EXPECT_GT(countMatching(withoutSurface, isGreen), 400);
+    EXPECT_LT(countMatching(withoutSurface, isBlue), 100);
+    fonc3d->Editf->setText(QString::fromUtf8("x²+y²"));
+    QTest::keyClick(fonc3d->Editf, Qt::Key_Return);
+
+    main->menuItem("Montrerlasection1")->trigger();
+    choixsection->choi->click();
+    QTest::qWait(50);
+    EXPECT_TRUE(grafgl->isVisible());
+    EXPECT_TRUE(grafzone->isVisible());
+    const QImage level = grafzone->grab().toImage();
+    EXPECT_TRUE(level.save(screenshotPath("section_surface_z2.png")));
+    choixsection->RadioButton2->click();
+    choixsection->choi->click();
+    QTest::qWait(50);
+    const QImage circle = grafzone->grab().toImage();
+    EXPECT_TRUE(circle.save(screenshotPath("section_sphere_z2.png")));
+    EXPECT_GT(countMatching(circle, isBlue), 100);
+    EXPECT_TRUE(main->grab().save(screenshotPath("section_1024x768.png")));
 }
 
 TEST_F(SpaceWindowInX, AnOpenGLErrorRebuildsTheDrawing) {
