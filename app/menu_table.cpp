@@ -102,6 +102,11 @@ const MenuRow MenuRows[] = {
     {"Polaire1", "Graphique", "Equation polaire", Qt::Key_F4, &F::Polaire1Click},
     {"fxyz1", "Graphique", "Repère de l'espace", Qt::Key_F5, &F::fxyz1Click},
     {"Copier1", "Graphique", "Copier", Qt::CTRL | Qt::Key_C, &F::Copier1Click},
+    {"Ouvrirunesance1", "Graphique", "Ouvrir une séance...", Qt::CTRL | Qt::Key_O, &F::Ouvrirunesance1Click},
+    {"Enregistrerlasance1", "Graphique", "Enregistrer la séance...", Qt::CTRL | Qt::Key_S,
+     &F::Enregistrerlasance1Click},
+    {"Enregistrerlimage1", "Graphique", "Enregistrer l'image...", None, &F::Enregistrerlimage1Click},
+    {"Imprimer1", "Graphique", "Imprimer...", Qt::CTRL | Qt::Key_P, &F::Imprimer1Click},
 
     {"Raffraichir1", "Repère", "Raffraichir", Qt::Key_F6, &F::Raffraichir1Click},
     {"Modeneutre1", "Repère", "Mode neutre", None, &F::Modeneutre1Click},

@@ -14,6 +14,7 @@
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <type_traits>
 #include <vector>
@@ -66,6 +67,7 @@
 #include "platform/messages.h"
 #include "platform/settings.h"
 #include "platform/sound.h"
+#include "session/graph_export.h"
 #include "space/tchoixsection.h"
 #include "space/tcone.h"
 #include "space/tcylindre.h"
@@ -249,6 +251,32 @@ void startIntro(TFormparent& main) {
 
 constexpr int NoDisplayStatus = 2;
 constexpr int StartFailureStatus = 1;
+constexpr int CommandFailureStatus = 3;
+constexpr int ExportScreenWidth = 1024, ExportScreenHeight = 768;
+constexpr const char* ExportOption = "--export";
+
+void reportCommandFailure(const QString& error) {
+    std::fprintf(stderr, "Lumova : %s\n", error.toLocal8Bit().constData());
+}
+
+bool exportRequested(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], ExportOption) == 0) return true;
+    return false;
+}
+
+// Lays the windows out for a screen of known size, so that the picture does not
+// depend on the machine, then renders the session.
+int exportSession(TFormparent& main, const CommandLine& command) {
+    main.setLayoutScreenWidth(ExportScreenWidth);
+    main.resize(ExportScreenWidth, ExportScreenHeight);
+    main.show();
+    QString error = main.openSession(command.sessionPath);
+    if (error.isEmpty()) error = exportGraph(command.exportPath);
+    if (error.isEmpty()) return 0;
+    reportCommandFailure(error);
+    return CommandFailureStatus;
+}
 
 void reportNoDisplay() {
     std::fprintf(stderr,
@@ -339,7 +367,36 @@ void reportStartFailure(const QString& error) {
     if (windowsCanBeSeen()) showMessage(error);
 }
 
+CommandLine readCommandLine(const QStringList& arguments) {
+    CommandLine command;
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == ExportOption) {
+            if (i + 1 >= arguments.size()) {
+                command.error = QString::fromUtf8("--export attend le nom de l'image à écrire (.png, .svg ou .pdf).");
+                return command;
+            }
+            command.exportPath = arguments[++i];
+        } else if (argument.startsWith("-") && argument != "-") {
+            command.error = QString::fromUtf8("option inconnue « %1 ». Usage : lumova [séance.lumova] "
+                                              "ou lumova --export image.png|svg|pdf séance.lumova").arg(argument);
+            return command;
+        } else if (command.sessionPath.isEmpty()) {
+            command.sessionPath = argument;
+        } else {
+            command.error = QString::fromUtf8("une seule séance peut être ouverte à la fois.");
+            return command;
+        }
+    }
+    if (!command.exportPath.isEmpty() && command.sessionPath.isEmpty())
+        command.error = QString::fromUtf8("--export demande la séance à dessiner.");
+    return command;
+}
+
 int runLumova(int argc, char** argv) {
+    // A picture is rendered without any display.
+    if (exportRequested(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     if (!displayNamed()) {
         reportNoDisplay();
         return NoDisplayStatus;
@@ -357,12 +414,30 @@ int runLumova(int argc, char** argv) {
     std::setlocale(LC_NUMERIC, "C");
     QLocale::setDefault(QLocale::c());
 
+    const CommandLine command = readCommandLine(QApplication::arguments());
+    if (!command.error.isEmpty()) {
+        reportCommandFailure(command.error);
+        return CommandFailureStatus;
+    }
     const ProgramStart start = startProgram(QApplication::applicationDirPath());
     if (!start.mainWindow) {
         reportStartFailure(start.error);
         return StartFailureStatus;
     }
+    if (!command.exportPath.isEmpty()) {
+        const int status = exportSession(*start.mainWindow, command);
+        delete start.mainWindow;
+        return status;
+    }
     start.mainWindow->showMaximized();
+    // Once the main window has its size, which the graph's layout follows.
+    if (!command.sessionPath.isEmpty())
+        QTimer::singleShot(0, start.mainWindow, [main = start.mainWindow, path = command.sessionPath] {
+            const QString error = main->openSession(path);
+            if (error.isEmpty()) return;
+            reportCommandFailure(error);
+            showMessage(error);
+        });
     // The frame has its screen size only now.
     centreInArea(*start.mainWindow, intro);
     centreInArea(*start.mainWindow, grafgl);

@@ -3,6 +3,7 @@
 // window once, in a fixed order, the main window first.
 
 #include <QString>
+#include <QStringList>
 
 class TFormparent;
 
@@ -22,6 +23,16 @@ bool defaultFloatingPointEnvironment();
 // message box: someone who starts it from a desktop menu never reads stderr.
 void reportStartFailure(const QString& error);
 
+// What the command line asks: a session to open at start, and a picture to
+// render from it without showing anything.
+struct CommandLine {
+    QString sessionPath;
+    QString exportPath;  // empty: the program runs as usual
+    QString error;       // a command line it does not understand, in French
+};
+CommandLine readCommandLine(const QStringList& arguments);
+
 // The program's main(): start-up, then the message loop. Exits with 2 when no
-// display can be reached, 1 when the program cannot start.
+// display can be reached, 1 when the program cannot start, 3 when the command
+// line is wrong or its session or picture fails.
 int runLumova(int argc, char** argv);

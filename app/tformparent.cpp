@@ -6,12 +6,15 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -70,12 +73,15 @@
 #include "plane/toptionzone.h"
 #include "plane/treperezone.h"
 #include "platform/app_folder.h"
+#include "platform/messages.h"
 #include "platform/colour.h"
 #include "platform/colour_edit.h"
 #include "platform/cursors.h"
 #include "platform/settings.h"
 #include "platform/shell.h"
 #include "platform/sound.h"
+#include "session/graph_export.h"
+#include "session/session_file.h"
 #include "space/tchoixsection.h"
 #include "space/tcone.h"
 #include "space/tcylindre.h"
@@ -561,6 +567,82 @@ void TFormparent::Copier1Click() {
         grafgl->setFocus();
         QGuiApplication::clipboard()->setImage(grafgl->picture());
     }
+}
+
+// ---- Sessions, images and printing -------------------------------------------------
+
+namespace {
+
+const char* const SessionFilter = "Séances Lumova (*.lumova)";
+
+// The name typed without the extension of the chosen filter gets it.
+QString withSuffix(QString path, const QString& suffix) {
+    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) path += "." + suffix;
+    return path;
+}
+
+}  // namespace
+
+void TFormparent::switchToKindOf(const SessionContent& content) {
+    if (content.spaceView) {
+        fxyz1Click();
+        return;
+    }
+    switch (content.kind) {
+        case GraphType::FunctionOfX: Fonctiondex1Click(); break;
+        case GraphType::Animation: Animation1Click(); break;
+        case GraphType::Parametric: paramtre1Click(); break;
+        case GraphType::Polar: Polaire1Click(); break;
+        case GraphType::Cartesian: Equationcartsienne1Click(); break;
+        case GraphType::None: fermerfenetres(); break;
+    }
+}
+
+QString TFormparent::openSession(const QString& path) {
+    const SessionReading reading = readSessionFile(path);
+    if (!reading.content) return reading.error;
+    if (reading.content->spaceView && !SpaceViewBuilt)
+        return QString::fromUtf8("Cette séance montre le repère de l'espace, qui n'est pas disponible ici.");
+    switchToKindOf(*reading.content);
+    applySession(*reading.content);
+    if (reading.content->sequenceState != 0) showWindow(suitezone);
+    return QString();
+}
+
+void TFormparent::Ouvrirunesance1Click() {
+    const QString path = QFileDialog::getOpenFileName(this, QString::fromUtf8("Ouvrir une séance"), QString(),
+                                                      QString::fromUtf8(SessionFilter));
+    if (path.isEmpty()) return;
+    const QString error = openSession(path);
+    if (!error.isEmpty()) showMessage(error);
+}
+
+void TFormparent::Enregistrerlasance1Click() {
+    const QString path = withSuffix(QFileDialog::getSaveFileName(this, QString::fromUtf8("Enregistrer la séance"),
+                                                                 QString(), QString::fromUtf8(SessionFilter)),
+                                    "lumova");
+    if (path.isEmpty()) return;
+    const QString error = saveSessionFile(path, captureSession());
+    if (!error.isEmpty()) showMessage(error);
+}
+
+void TFormparent::Enregistrerlimage1Click() {
+    QString filter;
+    const QString path = QFileDialog::getSaveFileName(
+        this, QString::fromUtf8("Enregistrer l'image"), QString(),
+        QString::fromUtf8("Image PNG (*.png);;Dessin SVG (*.svg);;Document PDF (*.pdf)"), &filter);
+    if (path.isEmpty()) return;
+    const QString suffix = filter.contains("svg") ? "svg" : filter.contains("pdf") ? "pdf" : "png";
+    const QString error = exportGraph(withSuffix(path, suffix));
+    if (!error.isEmpty()) showMessage(error);
+}
+
+void TFormparent::Imprimer1Click() {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(QString::fromUtf8("Imprimer le graphique"));
+    if (dialog.exec() != QDialog::Accepted) return;
+    if (!paintGraphPage(printer)) showMessage(QString::fromUtf8("L'impression n'a pas pu se faire."));
 }
 
 void TFormparent::Raffraichir1Click() {

@@ -14,6 +14,7 @@ class QFileDialog;
 class QMdiArea;
 class QMenu;
 enum class InteractionMode : int;
+struct SessionContent;
 
 class TFormparent : public QMainWindow {
     Q_OBJECT
@@ -52,6 +53,13 @@ public:
     void Polaire1Click();
     void fxyz1Click();
     void Copier1Click();
+    void Ouvrirunesance1Click();
+    void Enregistrerlasance1Click();
+    void Enregistrerlimage1Click();
+    void Imprimer1Click();
+    // Opens a session: on refusal the work in progress stays as it was and the
+    // returned text says why, in French.
+    QString openSession(const QString& path);
     // Repère
     void Raffraichir1Click();
     void Modeneutre1Click();
@@ -108,6 +116,7 @@ private:
     void runMenuRow(const MenuRow& row);
     void showMenusFor(MenuView view);
     void switchGraphKind(const KindSetup& setup);
+    void switchToKindOf(const SessionContent& content);
     void startSlider(InteractionMode mode, const QString& statusText);
     void setGraphCursorRemembered(int cursor);
     void toggleSetting(QAction* item, bool& setting);

@@ -2,7 +2,7 @@
 
 LUMOVA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
-LUMOVA_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libqt6opengl6-dev qt6-multimedia-dev
+LUMOVA_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libqt6opengl6-dev qt6-multimedia-dev qt6-svg-dev
   libglu1-mesa-dev libegl-dev fonts-dejavu-core fonts-comic-neue
   gstreamer1.0-plugins-good)
 LUMOVA_TEST_PACKAGES=(libgtest-dev libbenchmark-dev xvfb xauth)

@@ -7,7 +7,7 @@
 #
 #   scripts/fuzz.sh [seconds] [target...]
 #   targets: fuzz_formula fuzz_derive fuzz_number_reader fuzz_cursor_reader
-#            fuzz_settings_reader fuzz_plane_windows
+#            fuzz_settings_reader fuzz_plane_windows fuzz_session_reader
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
@@ -17,7 +17,7 @@ seconds="${1:-60}"
 [ $# -gt 0 ] && shift
 targets=("$@")
 [ ${#targets[@]} -eq 0 ] && targets=(fuzz_formula fuzz_derive fuzz_number_reader fuzz_cursor_reader
-  fuzz_settings_reader fuzz_plane_windows)
+  fuzz_settings_reader fuzz_plane_windows fuzz_session_reader)
 
 build="$LUMOVA_ROOT/build/fuzz"
 findings="$build/findings"
@@ -32,6 +32,7 @@ seeds_of() {
     fuzz_cursor_reader) echo "$LUMOVA_ROOT/data/icones" ;;
     fuzz_settings_reader) echo "$LUMOVA_ROOT/fuzz/corpus/settings" ;;
     fuzz_plane_windows) echo "$LUMOVA_ROOT/fuzz/corpus/plane_windows" ;;
+    fuzz_session_reader) echo "$LUMOVA_ROOT/fuzz/corpus/sessions" ;;
     *) echo "$LUMOVA_ROOT/fuzz/corpus/formulas" ;;
   esac
 }
@@ -41,6 +42,7 @@ dictionary_of() {
     fuzz_cursor_reader) echo cursor ;;
     fuzz_settings_reader) echo settings ;;
     fuzz_plane_windows) echo plane_windows ;;
+    fuzz_session_reader) echo session ;;
     *) echo formula ;;
   esac
 }
@@ -48,6 +50,7 @@ longest_input_of() {
   case "$1" in
     fuzz_cursor_reader) echo 32768 ;;  # the animated cursors of the install folder are 17 kB
     fuzz_settings_reader) echo 256 ;;
+    fuzz_session_reader) echo 4096 ;;
     *) echo 1024 ;;
   esac
 }
