@@ -28,13 +28,6 @@ ArcLengthWindow::ArcLengthWindow(const QString& caption, QWidget* parent)
 
 void ArcLengthWindow::BitBtn1Click() {
     if (!curveEntered()) return;
-    long double a = readNumberField(*edita, "0");
-    long double b = readNumberField(*Editb, "1");
-    if (a > b) {
-        std::swap(a, b);
-        SwapEditTexts(*edita, *Editb);
-    }
-    edita->paintBlack();
-    Editb->paintBlack();
+    const auto [a, b] = readOrderedBounds(*edita, *Editb);
     result->setText(QString::fromStdString(lengthText(a, b)));
 }

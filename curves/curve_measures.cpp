@@ -8,27 +8,6 @@
 
 namespace {
 
-bool isDefined(long double value) { return value != ErrorValue && std::isfinite(value); }
-
-// Each abscissa is a + i·step rather than the previous one plus step, so that
-// rounding does not drift over millions of terms, and one that falls short of b
-// by rounding alone counts as b.
-template <class Term>
-std::optional<long double> leftSum(long double a, long double b, long double step, Term term) {
-    constexpr long double ReachedByRounding = 1e-9L;  // of a step
-    long double total = 0, x = a;
-    for (long double terms = 1; b - x > step * ReachedByRounding; ++terms) {
-        const long double height = term(x);
-        if (!isDefined(height)) return std::nullopt;
-        total += height * step;
-        // Far from 0 a fine step can vanish in rounding; the sum ends there.
-        const long double next = a + terms * step;
-        if (!(next > x)) break;
-        x = next;
-    }
-    return total;
-}
-
 // A formula compiled once for a whole sum.
 struct Compiled {
     explicit Compiled(const std::string& text) { expression.setExpression(text); }
@@ -60,7 +39,7 @@ std::optional<long double> parametricArcLength(const std::string& x, const std::
     if (!dyText) return std::nullopt;
     Compiled dx(*dxText), dy(*dyText);
     if (!dx.valid() || !dy.valid()) return std::nullopt;
-    return leftSum(a, b, step, [&](long double t) {
+    return LeftRiemannSum(a, b, step, [&](long double t) {
         const long double u = dx.at(t), v = dy.at(t);
         return isDefined(u) && isDefined(v) ? sqrtl(u * u + v * v) : ErrorValue;
     });
@@ -72,7 +51,7 @@ std::optional<long double> polarArcLength(const std::string& radius, long double
     if (!derivativeText) return std::nullopt;
     Compiled r(radius), derivative(*derivativeText);
     if (!r.valid() || !derivative.valid()) return std::nullopt;
-    return leftSum(a, b, step, [&](long double angle) {
+    return LeftRiemannSum(a, b, step, [&](long double angle) {
         const long double u = r.at(angle), v = derivative.at(angle);
         return isDefined(u) && isDefined(v) ? sqrtl(u * u + v * v) : ErrorValue;
     });

@@ -55,8 +55,6 @@ bool entered(std::initializer_list<int> slotNumbers) {
     return true;
 }
 
-bool isDefined(long double value) { return value != ErrorValue && std::isfinite(value); }
-
 }  // namespace
 
 void parametricBrowseSliderChange(Tgrafzone& graph, int position) {

@@ -2,6 +2,8 @@
 // Helpers shared by every window around formulas and numbers.
 
 #include <array>
+#include <cmath>
+#include <optional>
 #include <string>
 
 #include "expression/parsor.h"
@@ -18,6 +20,30 @@ long double RoundTo(long double value, int decimals);
 long double NumberReader(const std::string& text);
 // A stored (already normalised) formula at x.
 long double FormulaValue(const std::string& formula, long double x);
+// Neither the error value nor an infinity nor NaN.
+inline bool isDefined(long double value) { return value != ErrorValue && std::isfinite(value); }
+
+// The left Riemann sum of term(x)·step over [a, b]; nothing when a term is not
+// defined. Each abscissa is a + i·step rather than the previous one plus step,
+// so that rounding does not drift over millions of terms, and one that falls
+// short of b by rounding alone counts as b: a hundred steps of 0.01 from 0 end a
+// hair below 1, which would add a 101st term past the interval.
+template <class Term>
+std::optional<long double> LeftRiemannSum(long double a, long double b, long double step, Term term) {
+    constexpr long double ReachedByRounding = 1e-9L;  // of a step
+    long double total = 0, x = a;
+    for (long double terms = 1; b - x > step * ReachedByRounding; ++terms) {
+        const long double height = term(x);
+        if (!isDefined(height)) return std::nullopt;
+        total += height * step;
+        // Far from the origin a fine step can vanish in rounding; the sum ends there.
+        const long double next = a + terms * step;
+        if (!(next > x)) break;
+        x = next;
+    }
+    return total;
+}
+
 // Forward difference with step 1e-9.
 long double DerivativeValue(const std::string& formula, long double x);
 long double SlopeAt(TExpress& compiled, long double x);

@@ -39,6 +39,18 @@ long double readNumberField(ColourEdit& edit, const char* defaultText,
     return value;
 }
 
+std::pair<long double, long double> readOrderedBounds(ColourEdit& low, ColourEdit& high) {
+    long double a = readNumberField(low, "0");
+    long double b = readNumberField(high, "1");
+    if (a > b) {
+        std::swap(a, b);
+        SwapEditTexts(low, high);
+        low.paintBlack();
+        high.paintBlack();
+    }
+    return {a, b};
+}
+
 ColourEdit* makePointNameField(const char* name, int letters) {
     auto* field = named(name, new ColourEdit(nullptr, ColourEdit::ForcedCase::Upper));
     field->setMaxLength(letters);

@@ -33,6 +33,9 @@ Widget* named(const char* name, Widget* widget) {
 // default text back and yields the default's value. The field ends up black.
 long double readNumberField(ColourEdit& edit, const char* defaultText,
                             bool (*acceptable)(long double) = nullptr);
+// The bounds typed in two fields (defaults 0 and 1), in order: reversed ones are
+// swapped, their texts with them. Both fields end up black.
+std::pair<long double, long double> readOrderedBounds(ColourEdit& low, ColourEdit& high);
 
 // A radio button standing for `value` among the buttons of its group.
 QRadioButton* makeChoiceButton(const QString& caption, int value, QWidget* parent = nullptr);

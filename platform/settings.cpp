@@ -64,7 +64,8 @@ std::string settingsLine(const Settings& s) {
 
 QString userSettingsPath() {
     QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (base.isEmpty()) base = QDir::home().filePath(".config");
+    // A relative value would follow the folder the program was started from.
+    if (base.isEmpty() || QDir::isRelativePath(base)) base = QDir::home().filePath(".config");
     return QDir(base).filePath(QString("Lumova/") + FileName);
 }
 

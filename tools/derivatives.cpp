@@ -18,7 +18,6 @@ std::string derivativeText(const std::string& formula) {
     return derivativeOf(formula).value_or(UndefinedText);
 }
 
-bool isDefined(long double value) { return value != ErrorValue && std::isfinite(value); }
 
 std::optional<SlopeAndValue> slopeAndValueAt(const std::string& formula, long double a) {
     if (!isDefined(a)) return std::nullopt;

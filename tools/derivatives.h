@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "expression/matutil.h"
 #include "tools/values_solving.h"
 
 // The shown text of an undefined equation or derivative.
@@ -16,9 +17,6 @@ inline constexpr const char* UndefinedText = "??";
 std::optional<std::string> derivativeOf(const std::string& formula);
 // What the derivative window shows for a defined function: its derivative, or "??".
 std::string derivativeText(const std::string& formula);
-
-// A number that may be shown and computed with: neither ErrorValue nor infinite.
-bool isDefined(long double value);
 
 // The slope of the curve at a, from its symbolic derivative, and the value there.
 struct SlopeAndValue {

@@ -9,28 +9,10 @@ namespace {
 constexpr long double ScreenStepsPerPixel = 20;
 
 // `term` gives the height of the term at x, ErrorValue where it is undefined.
-// Each abscissa is a + i·step, not the previous one plus step, so that rounding
-// does not drift over a million terms; and one that falls short of b by rounding
-// alone counts as b: a hundred steps of 0.01 from 0 end a hair below 1, which
-// added a 101st term past the interval.
 template <class Term>
 LeftSum leftSum(long double a, long double b, long double step, Term term) {
-    constexpr long double ReachedByRounding = 1e-9L;  // of a step
-    LeftSum sum;
-    long double x = a;
-    for (long double terms = 1; b - x > step * ReachedByRounding; ++terms) {
-        const long double height = term(x);
-        if (!isDefined(height)) {
-            sum.defined = false;
-            break;
-        }
-        sum.total += height * step;
-        // Far from the origin a fine step can vanish in rounding; the sum ends there.
-        const long double next = a + terms * step;
-        if (!(next > x)) break;
-        x = next;
-    }
-    return sum;
+    const std::optional<long double> total = LeftRiemannSum(a, b, step, term);
+    return total ? LeftSum{*total, true} : LeftSum{0, false};
 }
 
 std::string sumText(const std::string& name, const LeftSum& sum) {

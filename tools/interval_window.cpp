@@ -48,16 +48,6 @@ const std::string& IntervalWindow::firstFunction() const {
     return slotFormula(chosenSlot({RadioButton1, RadioButton2, RadioButton3, RadioButton4}));
 }
 
-std::pair<long double, long double> IntervalWindow::readBounds() {
-    long double a = readNumberField(*edita, "0");
-    long double b = readNumberField(*Editb, "1");
-    if (a > b) {
-        std::swap(a, b);
-        SwapEditTexts(*edita, *Editb);
-        edita->paintBlack();
-        Editb->paintBlack();
-    }
-    return {a, b};
-}
+std::pair<long double, long double> IntervalWindow::readBounds() { return readOrderedBounds(*edita, *Editb); }
 
 void IntervalWindow::stopClick() { hideAndFocusMainWindow(*this); }

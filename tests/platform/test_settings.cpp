@@ -140,6 +140,11 @@ TEST_F(SettingsFileTest, OnceTheUserCopyExistsItKeepsTheChanges) {
     EXPECT_EQ(contents(installFile()), "21333011\n");
 }
 
+TEST_F(SettingsFileTest, ARelativeConfigFolderIsIgnored) {
+    qputenv("XDG_CONFIG_HOME", "config");
+    EXPECT_EQ(userSettingsPath(), QDir::home().filePath(".config/Lumova/setup.txt"));
+}
+
 TEST_F(SettingsFileTest, FailedWriteIsReportedInFrenchAndTheProgramGoesOn) {
     makeInstallFileUnwritable();
     // A file where the user's folder should be makes that copy impossible too.
