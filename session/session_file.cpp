@@ -30,6 +30,7 @@
 #include "platform/colour_edit.h"
 #include "space/tfonc3d.h"
 #include "space/tgrafgl.h"
+#include "space/tpossource.h"
 #include "space/trepere3d.h"
 
 namespace {
@@ -105,6 +106,9 @@ const SessionControl Controls[] = {
     {"espace.surface", controlOf<fonc3d, &Tfonc3d::Editf>},
     {"espace.trame", controlOf<repere3d, &Trepere3d::fil>, handlerOf<repere3d, &Trepere3d::filClick>},
     {"espace.axes", controlOf<repere3d, &Trepere3d::reperevu>, handlerOf<repere3d, &Trepere3d::filClick>},
+    {"lumiere.x", controlOf<possource, &Tpossource::Edita>},
+    {"lumiere.y", controlOf<possource, &Tpossource::Editb>},
+    {"lumiere.z", controlOf<possource, &Tpossource::Editc>},
 };
 
 const SessionControl* controlNamed(std::string_view name) {

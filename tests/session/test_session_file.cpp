@@ -33,6 +33,7 @@
 #include "session/session_file.h"
 #include "space/tfonc3d.h"
 #include "space/tpointtroisd.h"
+#include "space/tpossource.h"
 #include "space/trepere3d.h"
 #include "tests/support/points.h"
 #include "tests/support/program_fixture.h"
@@ -173,7 +174,10 @@ void solidsPlanesAndPoints(TFormparent& main) {
     PlaneTable[1] = {0, 0, 2, -1};
     PlaneCount = 2;
     SectionKind = 2;
-    LightPosition = {1, 2.5L, -3};
+    possource->Edita->setText("1");
+    possource->Editb->setText("2.5");
+    possource->Editc->setText("-3");
+    possource->BitBtn1Click();
     repere3d->fil->click();
     // Points made by the space window itself, whose slots never had a kind.
     for (const char* x : {"1", "-2.5"}) {
@@ -183,7 +187,8 @@ void solidsPlanesAndPoints(TFormparent& main) {
 }
 
 void otherSpaceSettings() {
-    LightPosition = {4, -4, 2};
+    for (ColourEdit* field : {possource->Edita, possource->Editb, possource->Editc}) field->setText("2");
+    possource->BitBtn1Click();
     SectionKind = 0;
 }
 
