@@ -19,9 +19,11 @@
 #include "curves/tanimzone.h"
 #include "curves/tcartzone.h"
 #include "curves/tfoncpara.h"
+#include "curves/tpointpolaire.h"
 #include "curves/tpolairerepere.h"
 #include "curves/tpolairezone.h"
 #include "curves/tsuitezone.h"
+#include "curves/ttanpara.h"
 #include "expression/parsor.h"
 #include "model/construction_tables.h"
 #include "model/plot_state.h"
@@ -135,6 +137,8 @@ void parametricCurve(TFormparent& main) {
     typeAndEnter(*foncpara->Editg, "sin(2x)");
     typeAndEnter(*foncpara->editymin, "-pi/2");
     typeAndEnter(*foncpara->editymax, "pi/3");
+    typeAndEnter(*tanpara->Edita, "0.4");
+    ASSERT_EQ(LineCount, 1);
 }
 
 void otherParametricRange() {
@@ -155,6 +159,9 @@ void polarCurve(TFormparent& main) {
     typeAndEnter(*polairezone->editrmax, "pi");
     typeAndEnter(*polairerepere->cerc, "0.5");
     polairerepere->quadrillerayon->click();
+    pointpolaire->r->setText("1.5");
+    typeAndEnter(*pointpolaire->angle, "pi/3");
+    ASSERT_EQ(PointCount, 1);
 }
 
 void otherPolarSettings() {
