@@ -645,6 +645,16 @@ void checkReferences(const SessionContent& content, const std::vector<int>& refe
             refuse(QString::fromUtf8("%1 passe par un point qui n'existe pas.").arg(QString::fromUtf8(what)));
 }
 
+// Leaving the space view takes its solids and planes away: only a session of
+// the space view can hold them.
+void checkSpaceObjects(const SessionContent& content) {
+    if (content.spaceView) return;
+    bool solid = content.cuttingPlane.present || content.planeCount > 0;
+    for (int slot = 1; slot <= SolidSlots; ++slot)
+        solid = solid || content.spheres[slot].present || content.cylinders[slot].present || content.cones[slot].present;
+    if (solid) refuse(QString::fromUtf8("les solides et les plans n'existent que dans le repère de l'espace."));
+}
+
 void checkConstructions(const SessionContent& content) {
     checkPoints(content);
     for (int i = 0; i < content.lineCount; ++i) {
@@ -716,6 +726,7 @@ SessionContent readLines(const std::vector<std::string_view>& lines) {
     if (!versionRead) refuse(QString::fromUtf8("ce n'est pas un fichier de séance Lumova."));
     if (!ended) refuse(QString::fromUtf8("le fichier est tronqué (la ligne « fin » manque)."));
     checkConstructions(content);
+    checkSpaceObjects(content);
     return content;
 }
 

@@ -252,6 +252,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 QByteArray session(const QByteArray& body) { return "lumova-seance 1\n" + body + "fin\n"; }
 
+// The objects of the space view stand only in a session that shows it.
+QByteArray spaceSession(const QByteArray& body) { return session("graphe 0 1\n" + body); }
+
 // Points in slots 1, 2, 3, ... up to `count`.
 QByteArray numberedPoints(int count) {
     QByteArray body;
@@ -326,21 +329,23 @@ INSTANTIATE_TEST_SUITE_P(
         HostileCase{"caractere_de_controle", session("champ fonction.f x\x01\n"), "contrôle"},
         HostileCase{"texte_apres_la_fin", "lumova-seance 1\nfin\ngraphe 1 0\n", "suit la fin"},
         HostileCase{"case_parametree_ni_0_ni_1", session("champ parametree.masquer 2\n"), "0 ou 1"},
-        HostileCase{"sphere_hors_table", session("sphere 4 0 0 0 1\n"), "de 1 à 3"},
-        HostileCase{"sphere_en_double", session("sphere 1 0 0 0 1\nsphere 1 0 0 0 2\n"), "deux fois"},
-        HostileCase{"sphere_valeur_d_erreur", session("sphere 1 10000001 0 0 1\n"), "réservée"},
-        HostileCase{"cylindre_de_rayon_10", session("cylindre 1 1 0 0 0 10\n"), "inférieurs à 10"},
-        HostileCase{"cylindre_decale_sur_son_axe", session("cylindre 1 1 0 0 2 1\n"), "le long de son axe"},
-        HostileCase{"cylindre_sans_axe", session("cylindre 1 0 0 0 0 1\n"), "de 1 à 3"},
-        HostileCase{"cone_plat", session("cone 1 1 0 0 0 0\n"), "positif"},
-        HostileCase{"cone_imaginaire", session("cone 2 2 0 0 0 -0.5\n"), "positif"},
-        HostileCase{"plan_sans_x_y_z", session("plan 0 0 0 5\n"), "coefficient non nul"},
-        HostileCase{"onze_plans", session(manyLines("plan 1 0 0 0\n", 11)), "plus de 10 plans"},
-        HostileCase{"plan_infini", session("plan 1 0 0 inf\n"), "pas un nombre fini"},
-        HostileCase{"plan_de_coupe_sans_axe", session("plan_de_coupe 0 1\n"), "de 1 à 3"},
-        HostileCase{"plan_de_coupe_en_double", session("plan_de_coupe 1 1\nplan_de_coupe 2 1\n"), "deux fois"},
-        HostileCase{"section_inconnue", session("section 5\n"), "de 0 à 4"},
-        HostileCase{"lumiere_nan", session("lumiere nan 0 0\n"), "pas un nombre fini"}),
+        HostileCase{"sphere_hors_table", spaceSession("sphere 4 0 0 0 1\n"), "de 1 à 3"},
+        HostileCase{"sphere_en_double", spaceSession("sphere 1 0 0 0 1\nsphere 1 0 0 0 2\n"), "deux fois"},
+        HostileCase{"sphere_valeur_d_erreur", spaceSession("sphere 1 10000001 0 0 1\n"), "réservée"},
+        HostileCase{"cylindre_de_rayon_10", spaceSession("cylindre 1 1 0 0 0 10\n"), "inférieurs à 10"},
+        HostileCase{"cylindre_decale_sur_son_axe", spaceSession("cylindre 1 1 0 0 2 1\n"), "le long de son axe"},
+        HostileCase{"cylindre_sans_axe", spaceSession("cylindre 1 0 0 0 0 1\n"), "de 1 à 3"},
+        HostileCase{"cone_plat", spaceSession("cone 1 1 0 0 0 0\n"), "positif"},
+        HostileCase{"cone_imaginaire", spaceSession("cone 2 2 0 0 0 -0.5\n"), "positif"},
+        HostileCase{"plan_sans_x_y_z", spaceSession("plan 0 0 0 5\n"), "coefficient non nul"},
+        HostileCase{"onze_plans", spaceSession(manyLines("plan 1 0 0 0\n", 11)), "plus de 10 plans"},
+        HostileCase{"plan_infini", spaceSession("plan 1 0 0 inf\n"), "pas un nombre fini"},
+        HostileCase{"plan_de_coupe_sans_axe", spaceSession("plan_de_coupe 0 1\n"), "de 1 à 3"},
+        HostileCase{"plan_de_coupe_en_double", spaceSession("plan_de_coupe 1 1\nplan_de_coupe 2 1\n"), "deux fois"},
+        HostileCase{"section_inconnue", spaceSession("section 5\n"), "de 0 à 4"},
+        HostileCase{"lumiere_nan", spaceSession("lumiere nan 0 0\n"), "pas un nombre fini"},
+        HostileCase{"sphere_hors_de_l_espace", session("graphe 1 0\nsphere 1 0 0 0 1\n"), "repère de l'espace"},
+        HostileCase{"plan_hors_de_l_espace", session("graphe 2 0\nplan 1 0 0 0\n"), "repère de l'espace"}),
     [](const testing::TestParamInfo<HostileCase>& info) { return std::string(info.param.name); });
 
 TEST_F(ProgramSession, FilesThatCannotBeReadOrWrittenAreReportedInFrench) {
