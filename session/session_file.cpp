@@ -18,6 +18,9 @@
 #include "constructions/next_name_labels.h"
 #include "curves/tanimzone.h"
 #include "curves/tcartzone.h"
+#include "curves/tfoncpara.h"
+#include "curves/tpolairerepere.h"
+#include "curves/tpolairezone.h"
 #include "curves/tsuitezone.h"
 #include "expression/matutil.h"
 #include "expression/parsor.h"
@@ -25,7 +28,10 @@
 #include "plane/tgrafzone.h"
 #include "plane/treperezone.h"
 #include "platform/colour_edit.h"
+#include "space/tfonc3d.h"
 #include "space/tgrafgl.h"
+#include "space/tpossource.h"
+#include "space/trepere3d.h"
 
 namespace {
 
@@ -41,9 +47,17 @@ QWidget* controlOf() {
     return window ? window.data()->*control : nullptr;
 }
 
+// The window's own handler of a switch, run once the switch is set, as a click
+// would: it passes the switch on to the state the graph reads.
+template <auto& window, auto handler>
+void handlerOf() {
+    if (window) (window.data()->*handler)();
+}
+
 struct SessionControl {
     const char* name;
     QWidget* (*widget)();
+    void (*afterSetting)() = nullptr;
 };
 
 // Texts of entry fields and states of switches. A new window's fields only
@@ -72,6 +86,29 @@ const SessionControl Controls[] = {
     {"suite.recurrente", controlOf<suitezone, &Tsuitezone::RadioButton7>},
     {"suite.uo", controlOf<suitezone, &Tsuitezone::uo>},
     {"suite.termes", controlOf<suitezone, &Tsuitezone::terme>},
+    // The graph reads the ranges' texts as they stand in the fields.
+    {"parametree.x", controlOf<foncpara, &Tfoncpara::Editf>},
+    {"parametree.y", controlOf<foncpara, &Tfoncpara::Editg>},
+    {"parametree.min", controlOf<foncpara, &Tfoncpara::editymin>},
+    {"parametree.max", controlOf<foncpara, &Tfoncpara::editymax>},
+    {"parametree.masquer", controlOf<foncpara, &Tfoncpara::cache>, handlerOf<foncpara, &Tfoncpara::cacheClick>},
+    {"polaire.r", controlOf<polairezone, &Tpolairezone::R>},
+    {"polaire.min", controlOf<polairezone, &Tpolairezone::editrmin>},
+    {"polaire.max", controlOf<polairezone, &Tpolairezone::editrmax>},
+    {"polaire.masquer", controlOf<polairezone, &Tpolairezone::cache>,
+     handlerOf<polairezone, &Tpolairezone::cacheClick>},
+    {"grillepolaire.cercles", controlOf<polairerepere, &Tpolairerepere::cerc>},
+    {"grillepolaire.rayons", controlOf<polairerepere, &Tpolairerepere::ray>},
+    {"grillepolaire.cercles_vus", controlOf<polairerepere, &Tpolairerepere::quadrillecercle>,
+     handlerOf<polairerepere, &Tpolairerepere::quadrillecercleClick>},
+    {"grillepolaire.rayons_vus", controlOf<polairerepere, &Tpolairerepere::quadrillerayon>,
+     handlerOf<polairerepere, &Tpolairerepere::quadrillecercleClick>},
+    {"espace.surface", controlOf<fonc3d, &Tfonc3d::Editf>},
+    {"espace.trame", controlOf<repere3d, &Trepere3d::fil>, handlerOf<repere3d, &Trepere3d::filClick>},
+    {"espace.axes", controlOf<repere3d, &Trepere3d::reperevu>, handlerOf<repere3d, &Trepere3d::filClick>},
+    {"lumiere.x", controlOf<possource, &Tpossource::Edita>},
+    {"lumiere.y", controlOf<possource, &Tpossource::Editb>},
+    {"lumiere.z", controlOf<possource, &Tpossource::Editc>},
 };
 
 const SessionControl* controlNamed(std::string_view name) {
@@ -406,6 +443,110 @@ void readSpace(LineFields& fields, SessionContent& content) {
         refuse(QString::fromUtf8("les bornes de l'espace ne sont pas dans l'ordre."));
 }
 
+// The space windows turn every number they cannot read into this value and
+// refuse it: it never stands in one of their objects.
+long double windowNumber(LineFields& fields) {
+    const long double value = fields.number();
+    if (value == ErrorValue)
+        refuse(QString::fromUtf8("la valeur %1 est réservée aux erreurs de saisie.").arg(numberText(value).c_str()));
+    return value;
+}
+
+// A solid slot read once only.
+template <class Record>
+Record& solidSlot(LineFields& fields, std::array<Record, SolidSlots + 1>& table, const char* what) {
+    const int slot = fields.integer(1, SolidSlots);
+    if (table[slot].present)
+        refuse(QString::fromUtf8("%1 %2 apparaît deux fois.").arg(QString::fromUtf8(what)).arg(slot));
+    table[slot].present = true;
+    return table[slot];
+}
+
+void writeRecord(const TSphereRecord& s, Lines& lines) { lines << s.a << s.b << s.c << s.r; }
+void writeRecord(const TCylinderRecord& c, Lines& lines) { lines << c.kind << c.a << c.b << c.c << c.R; }
+void writeRecord(const TConeRecord& c, Lines& lines) { lines << c.kind << c.x1 << c.y1 << c.z1 << c.beta; }
+
+// One line per solid present: its keyword, its slot and its record.
+template <class Record>
+void writeSolids(const std::array<Record, SolidSlots + 1>& table, const char* keyword, Lines& lines) {
+    for (int slot = 1; slot <= SolidSlots; ++slot) {
+        if (!table[slot].present) continue;
+        lines << keyword << slot;
+        writeRecord(table[slot], lines);
+        lines.endLine();
+    }
+}
+
+void readSphere(LineFields& fields, SessionContent& content) {
+    TSphereRecord& s = solidSlot(fields, content.spheres, "la sphère");
+    for (long double* value : {&s.a, &s.b, &s.c, &s.r}) *value = windowNumber(fields);
+}
+
+// The cylinder window keeps its solids inside the view: every number below 10,
+// and 0 along the axis.
+void readCylinder(LineFields& fields, SessionContent& content) {
+    TCylinderRecord& c = solidSlot(fields, content.cylinders, "le cylindre");
+    c.kind = fields.integer(1, 3);
+    for (long double* value : {&c.a, &c.b, &c.c, &c.R}) *value = fields.number();
+    for (const long double value : {c.a, c.b, c.c, c.R})
+        if (!(value < 10)) refuse(QString::fromUtf8("les nombres d'un cylindre doivent être inférieurs à 10."));
+    const long double alongAxis = c.kind == 1 ? c.c : c.kind == 2 ? c.b : c.a;
+    if (alongAxis != 0) refuse(QString::fromUtf8("le cylindre a une coordonnée le long de son axe."));
+}
+
+void readCone(LineFields& fields, SessionContent& content) {
+    TConeRecord& c = solidSlot(fields, content.cones, "le cône");
+    c.kind = fields.integer(1, 3);
+    for (long double* value : {&c.x1, &c.y1, &c.z1, &c.beta}) *value = windowNumber(fields);
+    if (!(c.beta > 0)) refuse(QString::fromUtf8("le coefficient d'un cône doit être positif."));
+}
+
+void writeCuttingPlane(const SessionContent& content, Lines& lines) {
+    if (!content.cuttingPlane.present) return;
+    lines << "plan_de_coupe" << content.cuttingPlane.kind << content.cuttingPlane.k;
+    lines.endLine();
+}
+
+void readCuttingPlane(LineFields& fields, SessionContent& content) {
+    if (content.cuttingPlane.present) refuse(QString::fromUtf8("le plan de coupe est décrit deux fois."));
+    content.cuttingPlane.present = true;
+    content.cuttingPlane.kind = fields.integer(1, 3);
+    content.cuttingPlane.k = windowNumber(fields);
+}
+
+void writePlanes(const SessionContent& content, Lines& lines) {
+    for (int i = 0; i < content.planeCount; ++i) {
+        const TPlaneRecord& p = content.planes[i];
+        lines << "plan" << p.a << p.b << p.c << p.d;
+        lines.endLine();
+    }
+}
+
+void readPlane(LineFields& fields, SessionContent& content) {
+    TPlaneRecord& p = appended(content.planes, content.planeCount, "plans");
+    for (long double* value : {&p.a, &p.b, &p.c, &p.d}) *value = windowNumber(fields);
+    if (p.a == 0 && p.b == 0 && p.c == 0)
+        refuse(QString::fromUtf8("l'équation d'un plan a un coefficient non nul devant x, y ou z."));
+}
+
+void writeSection(const SessionContent& content, Lines& lines) {
+    lines << "section" << content.sectionKind;
+    lines.endLine();
+}
+
+void readSection(LineFields& fields, SessionContent& content) { content.sectionKind = fields.integer(0, 4); }
+
+void writeLight(const SessionContent& content, Lines& lines) {
+    if (!content.light) return;
+    lines << "lumiere" << content.light->x << content.light->y << content.light->z;
+    lines.endLine();
+}
+
+void readLight(LineFields& fields, SessionContent& content) {
+    SpaceVector& light = content.light.emplace();
+    for (long double* value : {&light.x, &light.y, &light.z}) *value = windowNumber(fields);
+}
+
 void writeControls(const SessionContent& content, Lines& lines) {
     for (const auto& [name, value] : content.controls) {
         lines << "champ" << name;
@@ -441,6 +582,13 @@ const ContentKind Kinds[] = {
     {"facette", writeFacets, readFacet},
     {"suite", writeSequence, readSequence},
     {"espace", writeSpace, readSpace},
+    {"sphere", [](const SessionContent& c, Lines& lines) { writeSolids(c.spheres, "sphere", lines); }, readSphere},
+    {"cylindre", [](const SessionContent& c, Lines& lines) { writeSolids(c.cylinders, "cylindre", lines); }, readCylinder},
+    {"cone", [](const SessionContent& c, Lines& lines) { writeSolids(c.cones, "cone", lines); }, readCone},
+    {"plan_de_coupe", writeCuttingPlane, readCuttingPlane},
+    {"plan", writePlanes, readPlane},
+    {"section", writeSection, readSection},
+    {"lumiere", writeLight, readLight},
     {"champ", writeControls, readControl},
 };
 
@@ -495,6 +643,16 @@ void checkReferences(const SessionContent& content, const std::vector<int>& refe
     for (const int reference : references)
         if (!existingPoint(content, reference))
             refuse(QString::fromUtf8("%1 passe par un point qui n'existe pas.").arg(QString::fromUtf8(what)));
+}
+
+// Leaving the space view takes its solids and planes away: only a session of
+// the space view can hold them.
+void checkSpaceObjects(const SessionContent& content) {
+    if (content.spaceView) return;
+    bool solid = content.cuttingPlane.present || content.planeCount > 0;
+    for (int slot = 1; slot <= SolidSlots; ++slot)
+        solid = solid || content.spheres[slot].present || content.cylinders[slot].present || content.cones[slot].present;
+    if (solid) refuse(QString::fromUtf8("les solides et les plans n'existent que dans le repère de l'espace."));
 }
 
 void checkConstructions(const SessionContent& content) {
@@ -568,7 +726,25 @@ SessionContent readLines(const std::vector<std::string_view>& lines) {
     if (!versionRead) refuse(QString::fromUtf8("ce n'est pas un fichier de séance Lumova."));
     if (!ended) refuse(QString::fromUtf8("le fichier est tronqué (la ligne « fin » manque)."));
     checkConstructions(content);
+    checkSpaceObjects(content);
     return content;
+}
+
+// The space window writes the position and the name switch of its points and
+// nothing else, so a slot keeps the kind the plane gave it before, or none:
+// saved as they are, its points would make a file this program refuses.
+void markSpacePoints(SessionContent& content) {
+    for (int slot = 1; slot <= content.pointCount; ++slot) {
+        if (slot == OriginSlot) continue;
+        const TPointRecord& written = content.points[slot];
+        TPointRecord point;
+        point.kind = PointKind::Fixed;
+        point.x = written.x;
+        point.y = written.y;
+        point.z = written.z;
+        point.showName = written.showName;
+        content.points[slot] = point;
+    }
 }
 
 }  // namespace
@@ -591,6 +767,15 @@ SessionContent captureSession() {
     content.facetCount = FacetCount;
     content.sequenceState = SequenceState;
     content.spaceFrame = SpaceFrame;
+    content.spheres = SphereTable;
+    content.cylinders = CylinderTable;
+    content.cones = ConeTable;
+    content.cuttingPlane = CuttingPlane;
+    content.planes = PlaneTable;
+    content.planeCount = PlaneCount;
+    content.sectionKind = SectionKind;
+    content.light = LightPosition;
+    if (content.spaceView) markSpacePoints(content);
     for (const SessionControl& control : Controls)
         if (QWidget* widget = control.widget())
             if (const auto value = controlValue(widget)) content.controls[control.name] = *value;
@@ -627,7 +812,10 @@ SessionReading readSession(const QByteArray& text) {
 void applySession(const SessionContent& content) {
     for (const auto& [name, value] : content.controls)
         if (const SessionControl* control = controlNamed(name))
-            if (QWidget* widget = control->widget()) setControlValue(widget, value);
+            if (QWidget* widget = control->widget()) {
+                setControlValue(widget, value);
+                if (control->afterSetting) control->afterSetting();
+            }
     PlotFrame.xmin = content.frame.xmin;
     PlotFrame.xmax = content.frame.xmax;
     PlotFrame.ymin = content.frame.ymin;
@@ -654,7 +842,17 @@ void applySession(const SessionContent& content) {
     SpaceFrame.xmax = content.spaceFrame.xmax;
     SpaceFrame.ymin = content.spaceFrame.ymin;
     SpaceFrame.ymax = content.spaceFrame.ymax;
+    SphereTable = content.spheres;
+    CylinderTable = content.cylinders;
+    ConeTable = content.cones;
+    CuttingPlane = content.cuttingPlane;
+    PlaneTable = content.planes;
+    PlaneCount = content.planeCount;
+    SectionKind = content.sectionKind;
+    if (content.light) LightPosition = *content.light;
     rewriteNextNameLabels();
+    // The space frame window shows the bounds it was opened with.
+    if (repere3d) repere3d->showState();
     if (reperezone) reperezone->showBounds();
     if (content.spaceView && grafgl) {
         grafgl->preparecourbe();

@@ -35,6 +35,14 @@ struct SessionContent {
     int facetCount = 0;
     int sequenceState = 0;
     TSpaceFrame spaceFrame;
+    std::array<TSphereRecord, SolidSlots + 1> spheres;
+    std::array<TCylinderRecord, SolidSlots + 1> cylinders;
+    std::array<TConeRecord, SolidSlots + 1> cones;
+    TCuttingPlane cuttingPlane;
+    std::array<TPlaneRecord, PlaneCapacity> planes;
+    int planeCount = 0;
+    int sectionKind = 0;
+    std::optional<SpaceVector> light;  // a file without it leaves the light where it is
     // The entry fields and switches of the windows, by their name in the file.
     std::map<std::string, QString> controls;
 };

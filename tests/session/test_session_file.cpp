@@ -18,7 +18,12 @@
 #include "app/tformparent.h"
 #include "curves/tanimzone.h"
 #include "curves/tcartzone.h"
+#include "curves/tfoncpara.h"
+#include "curves/tpointpolaire.h"
+#include "curves/tpolairerepere.h"
+#include "curves/tpolairezone.h"
 #include "curves/tsuitezone.h"
+#include "curves/ttanpara.h"
 #include "expression/parsor.h"
 #include "model/construction_tables.h"
 #include "model/plot_state.h"
@@ -28,6 +33,10 @@
 #include "plane/treperezone.h"
 #include "platform/colour_edit.h"
 #include "session/session_file.h"
+#include "space/tfonc3d.h"
+#include "space/tpointtroisd.h"
+#include "space/tpossource.h"
+#include "space/trepere3d.h"
 #include "tests/support/points.h"
 #include "tests/support/program_fixture.h"
 #include "tests/support/typing.h"
@@ -38,7 +47,11 @@ struct RoundTripCase {
     const char* name;
     std::function<void(TFormparent&)> build;
     bool comparePicture = true;
+    // What the teacher changes before opening the lesson again that the reset leaves alone.
+    std::function<void()> otherWork = [] {};
 };
+
+void PrintTo(const RoundTripCase& c, std::ostream* out) { *out << c.name; }
 
 void functionsWithDomain(TFormparent&) {
     typeAndEnter(*foncZone->Editf, "x²-2");
@@ -118,6 +131,74 @@ void surfaceInSpace(TFormparent& main) {
     SpaceFrame.ymax = 1;
 }
 
+void parametricCurve(TFormparent& main) {
+    main.paramtre1Click();
+    typeAndEnter(*foncpara->Editf, "cos(3x)");
+    typeAndEnter(*foncpara->Editg, "sin(2x)");
+    typeAndEnter(*foncpara->editymin, "-pi/2");
+    typeAndEnter(*foncpara->editymax, "pi/3");
+    typeAndEnter(*tanpara->Edita, "0.4");
+    ASSERT_EQ(LineCount, 1);
+}
+
+void otherParametricRange() {
+    foncpara->editymin->setText("0");
+    foncpara->editymax->setText("2pi");
+    if (foncpara->cache->isChecked()) foncpara->cache->click();
+}
+
+void hiddenParametricCurve(TFormparent& main) {
+    parametricCurve(main);
+    foncpara->cache->click();
+}
+
+void polarCurve(TFormparent& main) {
+    main.Polaire1Click();
+    typeAndEnter(*polairezone->R, "1+cos(x)");
+    typeAndEnter(*polairezone->editrmin, "0");
+    typeAndEnter(*polairezone->editrmax, "pi");
+    typeAndEnter(*polairerepere->cerc, "0.5");
+    polairerepere->quadrillerayon->click();
+    pointpolaire->r->setText("1.5");
+    typeAndEnter(*pointpolaire->angle, "pi/3");
+    ASSERT_EQ(PointCount, 1);
+}
+
+void otherPolarSettings() {
+    polairezone->editrmax->setText("2pi");
+    polairerepere->cerc->setText("1");
+    if (!polairerepere->quadrillerayon->isChecked()) polairerepere->quadrillerayon->click();
+}
+
+void solidsPlanesAndPoints(TFormparent& main) {
+    main.fxyz1Click();
+    typeAndEnter(*fonc3d->Editf, "x*y/4");
+    SphereTable[2] = {true, 1, -1, 0.5L, 1.5L};
+    CylinderTable[1] = {true, 2, 1, 0, -2, 0.75L};
+    ConeTable[3] = {true, 3, 0, 1, 2, 0.25L};
+    CuttingPlane = {true, 3, 1.0L / 3};
+    PlaneTable[0] = {1, 2, -1, 3};
+    PlaneTable[1] = {0, 0, 2, -1};
+    PlaneCount = 2;
+    SectionKind = 2;
+    possource->Edita->setText("1");
+    possource->Editb->setText("2.5");
+    possource->Editc->setText("-3");
+    possource->BitBtn1Click();
+    repere3d->fil->click();
+    // Points made by the space window itself, whose slots never had a kind.
+    for (const char* x : {"1", "-2.5"}) {
+        pointtroisd->Editx->setText(x);
+        pointtroisd->BitBtn1Click();
+    }
+}
+
+void otherSpaceSettings() {
+    for (ColourEdit* field : {possource->Edita, possource->Editb, possource->Editc}) field->setText("2");
+    possource->BitBtn1Click();
+    SectionKind = 0;
+}
+
 class ProgramSession : public testing::Test {
 protected:
     void SetUp() override {
@@ -140,6 +221,7 @@ TEST_P(SessionRoundTrip, OpeningGivesBackTheSameWorkAndTheSamePicture) {
     ASSERT_TRUE(saveSessionFile(path("lecon.lumova"), captureSession()).isEmpty());
 
     main->Fonctiondex1Click();  // the reset of a new lesson
+    GetParam().otherWork();
     ASSERT_NE(writeSession(captureSession()), saved);
     ASSERT_EQ(main->openSession(path("lecon.lumova")), QString());
 
@@ -158,12 +240,20 @@ INSTANTIATE_TEST_SUITE_P(
                     RoundTripCase{"suite_recurrente", recurrentSequence},
                     RoundTripCase{"equation_cartesienne", cartesianEquation},
                     RoundTripCase{"animation", animationFields},
-                    RoundTripCase{"surface_de_l_espace", surfaceInSpace, false}),
+                    RoundTripCase{"surface_de_l_espace", surfaceInSpace, false},
+                    RoundTripCase{"courbe_parametree", parametricCurve, true, otherParametricRange},
+                    RoundTripCase{"courbe_parametree_masquee", hiddenParametricCurve, true, otherParametricRange},
+                    RoundTripCase{"courbe_polaire_et_sa_grille", polarCurve, true, otherPolarSettings},
+                    RoundTripCase{"solides_plans_et_points_de_l_espace", solidsPlanesAndPoints, false,
+                                  otherSpaceSettings}),
     [](const testing::TestParamInfo<RoundTripCase>& info) { return std::string(info.param.name); });
 
 // ---- Hostile files ---------------------------------------------------------------
 
 QByteArray session(const QByteArray& body) { return "lumova-seance 1\n" + body + "fin\n"; }
+
+// The objects of the space view stand only in a session that shows it.
+QByteArray spaceSession(const QByteArray& body) { return session("graphe 0 1\n" + body); }
 
 // Points in slots 1, 2, 3, ... up to `count`.
 QByteArray numberedPoints(int count) {
@@ -237,7 +327,25 @@ INSTANTIATE_TEST_SUITE_P(
         HostileCase{"champ_inconnu", session("champ fenetre.secrete 1\n"), "n'existe pas"},
         HostileCase{"case_ni_0_ni_1", session("champ repere.quadrillage oui\n"), "0 ou 1"},
         HostileCase{"caractere_de_controle", session("champ fonction.f x\x01\n"), "contrôle"},
-        HostileCase{"texte_apres_la_fin", "lumova-seance 1\nfin\ngraphe 1 0\n", "suit la fin"}),
+        HostileCase{"texte_apres_la_fin", "lumova-seance 1\nfin\ngraphe 1 0\n", "suit la fin"},
+        HostileCase{"case_parametree_ni_0_ni_1", session("champ parametree.masquer 2\n"), "0 ou 1"},
+        HostileCase{"sphere_hors_table", spaceSession("sphere 4 0 0 0 1\n"), "de 1 à 3"},
+        HostileCase{"sphere_en_double", spaceSession("sphere 1 0 0 0 1\nsphere 1 0 0 0 2\n"), "deux fois"},
+        HostileCase{"sphere_valeur_d_erreur", spaceSession("sphere 1 10000001 0 0 1\n"), "réservée"},
+        HostileCase{"cylindre_de_rayon_10", spaceSession("cylindre 1 1 0 0 0 10\n"), "inférieurs à 10"},
+        HostileCase{"cylindre_decale_sur_son_axe", spaceSession("cylindre 1 1 0 0 2 1\n"), "le long de son axe"},
+        HostileCase{"cylindre_sans_axe", spaceSession("cylindre 1 0 0 0 0 1\n"), "de 1 à 3"},
+        HostileCase{"cone_plat", spaceSession("cone 1 1 0 0 0 0\n"), "positif"},
+        HostileCase{"cone_imaginaire", spaceSession("cone 2 2 0 0 0 -0.5\n"), "positif"},
+        HostileCase{"plan_sans_x_y_z", spaceSession("plan 0 0 0 5\n"), "coefficient non nul"},
+        HostileCase{"onze_plans", spaceSession(manyLines("plan 1 0 0 0\n", 11)), "plus de 10 plans"},
+        HostileCase{"plan_infini", spaceSession("plan 1 0 0 inf\n"), "pas un nombre fini"},
+        HostileCase{"plan_de_coupe_sans_axe", spaceSession("plan_de_coupe 0 1\n"), "de 1 à 3"},
+        HostileCase{"plan_de_coupe_en_double", spaceSession("plan_de_coupe 1 1\nplan_de_coupe 2 1\n"), "deux fois"},
+        HostileCase{"section_inconnue", spaceSession("section 5\n"), "de 0 à 4"},
+        HostileCase{"lumiere_nan", spaceSession("lumiere nan 0 0\n"), "pas un nombre fini"},
+        HostileCase{"sphere_hors_de_l_espace", session("graphe 1 0\nsphere 1 0 0 0 1\n"), "repère de l'espace"},
+        HostileCase{"plan_hors_de_l_espace", session("graphe 2 0\nplan 1 0 0 0\n"), "repère de l'espace"}),
     [](const testing::TestParamInfo<HostileCase>& info) { return std::string(info.param.name); });
 
 TEST_F(ProgramSession, FilesThatCannotBeReadOrWrittenAreReportedInFrench) {
@@ -246,6 +354,17 @@ TEST_F(ProgramSession, FilesThatCannotBeReadOrWrittenAreReportedInFrench) {
     ASSERT_TRUE(QDir(folder.path()).mkdir("dossier.lumova"));
     EXPECT_TRUE(saveSessionFile(path("dossier.lumova"), captureSession()).contains(QString::fromUtf8("Impossible d'enregistrer")));
     EXPECT_TRUE(QFileInfo(path("dossier.lumova")).isDir());
+}
+
+TEST_F(ProgramSession, TheSpaceFrameWindowShowsTheBoundsOpened) {
+    if (!SpaceViewBuilt) GTEST_SKIP() << "no space view on this platform";
+    surfaceInSpace(*main);
+    ASSERT_TRUE(saveSessionFile(path("espace.lumova"), captureSession()).isEmpty());
+    main->Fonctiondex1Click();
+    ASSERT_EQ(main->openSession(path("espace.lumova")), QString());
+    EXPECT_EQ(repere3d->Editxmin->text(), "-2");
+    EXPECT_EQ(repere3d->Editxmax->text(), "4.5");
+    EXPECT_EQ(repere3d->Editymin->text(), "-1");
 }
 
 // ---- Numbers ----------------------------------------------------------------------
