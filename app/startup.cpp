@@ -4,12 +4,14 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QScrollBar>
 #include <QTimer>
+#include <QTranslator>
 #include <cfenv>
 #include <clocale>
 #include <cstdio>
@@ -17,6 +19,7 @@
 #include <cstring>
 #include <limits>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "app/taboutbox.h"
@@ -322,6 +325,36 @@ bool windowsCanBeSeen() {
     return platform != "offscreen" && platform != "minimal";
 }
 
+// The words of the file choosers' "Type" column, which the French catalogue
+// of this Qt version does not have.
+class FileTypeWords : public QTranslator {
+public:
+    QString translate(const char* context, const char* source, const char*, int) const override {
+        if (std::strcmp(context, "QAbstractFileIconProvider") != 0) return {};
+        static const std::pair<const char*, const char*> words[] = {
+            {"Folder", "Dossier"}, {"Drive", "Lecteur"}, {"Unknown", "Inconnu"}};
+        for (const auto& [english, french] : words)
+            if (std::strcmp(source, english) == 0) return QString::fromUtf8(french);
+        return {};
+    }
+    bool isEmpty() const override { return false; }
+};
+
+// Qt's own windows and menus (the file choosers, the print dialog, the menu of
+// every edit field) speak French like the rest of the program. Without the
+// catalogue (Debian's qt6-translations-l10n) they stay in English.
+void installQtFrenchTexts() {
+    static QTranslator catalogue;
+    static FileTypeWords fileTypes;
+    static const bool loaded =
+        catalogue.load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    QCoreApplication::removeTranslator(&catalogue);
+    QCoreApplication::removeTranslator(&fileTypes);
+    if (loaded) QCoreApplication::installTranslator(&catalogue);
+    // The last installed is asked first.
+    QCoreApplication::installTranslator(&fileTypes);
+}
+
 }  // namespace
 
 bool defaultFloatingPointEnvironment() {
@@ -340,6 +373,7 @@ bool defaultFloatingPointEnvironment() {
 }
 
 ProgramStart startProgram(const QString& executableFolder) {
+    installQtFrenchTexts();
     ProgramStart start;
     const auto folder = findAppFolder(executableFolder);
     if (!folder) {

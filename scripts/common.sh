@@ -4,7 +4,7 @@ LUMOVA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 LUMOVA_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libqt6opengl6-dev qt6-multimedia-dev qt6-svg-dev
   libglu1-mesa-dev libegl-dev fonts-dejavu-core fonts-comic-neue
-  gstreamer1.0-plugins-good)
+  gstreamer1.0-plugins-good qt6-translations-l10n)
 LUMOVA_TEST_PACKAGES=(libgtest-dev libbenchmark-dev xvfb xauth)
 
 # Installs the given Debian packages when at least one of them is missing.

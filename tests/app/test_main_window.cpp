@@ -5,14 +5,18 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
+#include <QFileDialog>
+#include <QFileIconProvider>
 #include <QImage>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -300,6 +304,23 @@ INSTANTIATE_TEST_SUITE_P(
         MenuItemCase{"equation_cartesienne_droite", "Donnerlquationcartsienne1",
                      "à partir de l'équation cartésienne", QKeySequence()}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Qt's own windows and menus, which the program does not word itself.
+TEST_F(MainWindowTest, QtOwnDialogsAndMenusSpeakFrench) {
+    std::unique_ptr<QMenu> menu(foncZone->Editf->createStandardContextMenu());
+    QStringList entries;
+    for (const QAction* action : menu->actions()) entries << action->text().section('\t', 0, 0);
+    EXPECT_TRUE(entries.contains("Cop&ier")) << entries.join(", ").toStdString();
+    EXPECT_TRUE(entries.contains("Tout sélectionner")) << entries.join(", ").toStdString();
+    QFileDialog chooser(main, QString::fromUtf8("Ouvrir une séance"));
+    chooser.setOption(QFileDialog::DontUseNativeDialog);
+    QStringList buttons;
+    for (const QPushButton* button : chooser.findChildren<QPushButton*>()) buttons << button->text();
+    EXPECT_TRUE(buttons.contains("&Ouvrir")) << buttons.join(", ").toStdString();
+    EXPECT_TRUE(buttons.contains("Annuler")) << buttons.join(", ").toStdString();
+    // The "Type" column of a folder.
+    EXPECT_EQ(QFileIconProvider().type(QFileInfo(QDir::tempPath())), "Dossier");
+}
 
 TEST_F(MainWindowTest, HiddenAboutItemStillAnswersItsShortcut) {
     EXPECT_FALSE(item("N1")->isVisible());
