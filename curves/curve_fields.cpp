@@ -1,6 +1,7 @@
 #include "curves/curve_fields.h"
 
 #include "curves/curve_measures.h"
+#include "expression/diffexpress.h"
 #include "expression/matutil.h"
 #include "model/construction_tables.h"
 #include "model/plot_state.h"
@@ -39,7 +40,7 @@ bool storeFormula(ColourEdit& field, int slot, void (*storeDerivative)(const std
     }
     CurveSlot[slot].formula = formula;
     field.paintBlack();
-    const std::optional<std::string> derivative = derivativeInX(formula);
+    const std::optional<std::string> derivative = derivativeOf(formula);
     storeDerivative(derivative ? &*derivative : nullptr);
     return true;
 }

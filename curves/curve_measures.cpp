@@ -18,24 +18,15 @@ struct Compiled {
 
 }  // namespace
 
-std::optional<std::string> derivativeInX(const std::string& formula) {
-    TDiffExpress diff;
-    diff.setFormula(formula);
-    std::string derivative;
-    diff.Derive("x", derivative);
-    if (MathError || diff.DiffError() || derivative.empty()) return std::nullopt;
-    return derivative;
-}
-
 long double arcStep(long double pixelx, long double perPixel, long double a, long double b) {
     return std::max(pixelx / perPixel, (b - a) / MaxArcTerms);
 }
 
 std::optional<long double> parametricArcLength(const std::string& x, const std::string& y, long double a,
                                                long double b, long double step) {
-    const std::optional<std::string> dxText = derivativeInX(x);
+    const std::optional<std::string> dxText = derivativeOf(x);
     if (!dxText) return std::nullopt;
-    const std::optional<std::string> dyText = derivativeInX(y);
+    const std::optional<std::string> dyText = derivativeOf(y);
     if (!dyText) return std::nullopt;
     Compiled dx(*dxText), dy(*dyText);
     if (!dx.valid() || !dy.valid()) return std::nullopt;
@@ -47,7 +38,7 @@ std::optional<long double> parametricArcLength(const std::string& x, const std::
 
 std::optional<long double> polarArcLength(const std::string& radius, long double a, long double b,
                                           long double step) {
-    const std::optional<std::string> derivativeText = derivativeInX(radius);
+    const std::optional<std::string> derivativeText = derivativeOf(radius);
     if (!derivativeText) return std::nullopt;
     Compiled r(radius), derivative(*derivativeText);
     if (!r.valid() || !derivative.valid()) return std::nullopt;

@@ -6,10 +6,6 @@
 #include <optional>
 #include <string>
 
-// The derivative text of a formula with respect to x; nothing when the
-// differentiator refuses it.
-std::optional<std::string> derivativeInX(const std::string& formula);
-
 // No arc length runs more terms than this, so that a long interval cannot hold
 // the program for minutes: its step becomes coarser instead.
 inline constexpr long double MaxArcTerms = 1e7L;

@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "curves/curve_measures.h"
+#include "expression/diffexpress.h"
 #include "model/plot_state.h"
 #include "plane/tool_support.h"
 
@@ -14,7 +14,7 @@ namespace {
 
 QString derivativeShown(const std::string& formula) {
     if (formula.empty()) return "?";
-    const std::optional<std::string> derivative = derivativeInX(formula);
+    const std::optional<std::string> derivative = derivativeOf(formula);
     return derivative ? QString::fromLatin1(derivative->c_str()) : "??";
 }
 

@@ -124,6 +124,15 @@ void TDiffExpress::Derive(const std::string& variable, std::string& result) {
 
 void TDiffExpress::reject() { throw Rejected{}; }
 
+std::optional<std::string> derivativeOf(const std::string& formula) {
+    TDiffExpress diff;
+    diff.setFormula(formula);
+    std::string derivative;
+    diff.Derive("x", derivative);
+    if (diff.DiffError() || derivative.empty()) return std::nullopt;
+    return derivative;
+}
+
 void TDiffExpress::runErrorRoutine() {
     diffError_ = true;
     MathError = true;

@@ -2,6 +2,7 @@
 // Symbolic derivative of a formula, produced as formula text.
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -84,3 +85,7 @@ private:
     std::string tokenText_;
     int depth_ = 0;
 };
+
+// The derivative of a formula with respect to x; nothing when the
+// differentiator refuses it.
+std::optional<std::string> derivativeOf(const std::string& formula);

@@ -6,9 +6,13 @@
 // choice of slot.
 
 #include <QString>
+#include <array>
+#include <cstddef>
 #include <initializer_list>
+#include <optional>
 #include <variant>
 
+#include "expression/parsor.h"
 #include "platform/colour_edit.h"
 #include "platform/tool_window.h"
 
@@ -20,6 +24,19 @@ class QRadioButton;
 ColourEdit* makeNumberEdit(const char* name, const char* text);
 // The number an edit holds, or ErrorValue, in which case the edit turns red.
 long double readNumber(ColourEdit& edit);
+// The numbers of several edits, each read (a wrong one turns red); nothing
+// when one of them is wrong.
+template <std::size_t N>
+std::optional<std::array<long double, N>> readNumbers(const std::array<ColourEdit*, N>& edits) {
+    std::array<long double, N> values{};
+    bool allRead = true;
+    for (std::size_t i = 0; i < N; ++i) {
+        values[i] = readNumber(*edits[i]);
+        if (values[i] == ErrorValue) allRead = false;
+    }
+    if (!allRead) return std::nullopt;
+    return values;
+}
 void paintBlack(std::initializer_list<ColourEdit*> edits);
 // Shows a value the way the program writes numbers, in black.
 void showNumber(ColourEdit& edit, long double value);

@@ -48,13 +48,12 @@ std::array<ColourEdit*, 4> Tcone::rowEdits(int kind) const {
 void Tcone::BitBtn1Click() {
     const int kind = checkedKind();
     const std::array<ColourEdit*, 4> edits = rowEdits(kind);
-    std::array<long double, 4> values{};
-    for (std::size_t i = 0; i < edits.size(); ++i) values[i] = readNumber(*edits[i]);
-    for (long double value : values)
-        if (value == ErrorValue) return;
+    const auto values = readNumbers(edits);
+    if (!values) return;
+    const auto [x, y, z, beta] = *values;
     // A flat or imaginary cone has no nappe to draw.
-    if (!(values[3] > 0)) return;
-    ConeTable[std::size_t(ObjectNumber())] = {true, kind, values[0], values[1], values[2], values[3]};
+    if (!(beta > 0)) return;
+    ConeTable[std::size_t(ObjectNumber())] = {true, kind, x, y, z, beta};
     paintBlack({edits[0], edits[1], edits[2], edits[3]});
     redrawSpaceView();
     refreshShownPlaneGraph();

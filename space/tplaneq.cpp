@@ -29,9 +29,9 @@ Tplaneq::Tplaneq(QWidget* parent)
 }
 
 void Tplaneq::creerClick() {
-    const TPlaneRecord plane{readNumber(*edita), readNumber(*Editb), readNumber(*Editc), readNumber(*Editd)};
-    for (long double value : {plane.a, plane.b, plane.c, plane.d})
-        if (value == ErrorValue) return;
+    const auto values = readNumbers(std::array{edita, Editb, Editc, Editd});
+    if (!values) return;
+    const TPlaneRecord plane{(*values)[0], (*values)[1], (*values)[2], (*values)[3]};
     // No plane when a, b and c are all 0.
     if (PlaneCount >= PlaneCapacity || (plane.a == 0 && plane.b == 0 && plane.c == 0)) return;
     PlaneTable[std::size_t(PlaneCount++)] = plane;

@@ -52,9 +52,9 @@ Tpointtroisd::Tpointtroisd(QWidget* parent)
 
 void Tpointtroisd::BitBtn1Click() {
     if (PointCount >= MaxUserPoints) return;
-    const long double x = readNumber(*Editx), y = readNumber(*Edity), z = readNumber(*Editz);
-    for (long double value : {x, y, z})
-        if (value == ErrorValue) return;
+    const auto values = readNumbers(std::array{Editx, Edity, Editz});
+    if (!values) return;
+    const auto [x, y, z] = *values;
     TPointRecord& point = PointTable[std::size_t(takePointSlot())];
     point.x = x;
     point.y = y;

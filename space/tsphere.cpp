@@ -17,9 +17,9 @@ Tsphere::Tsphere(QWidget* parent)
 }
 
 void Tsphere::BitBtn1Click() {
-    const long double a = readNumber(*ex), b = readNumber(*ey), c = readNumber(*ez), r = readNumber(*erayon);
-    for (long double value : {a, b, c, r})
-        if (value == ErrorValue) return;
+    const auto values = readNumbers(std::array{ex, ey, ez, erayon});
+    if (!values) return;
+    const auto [a, b, c, r] = *values;
     SphereTable[std::size_t(ObjectNumber())] = {true, a, b, c, r};
     paintBlack({ex, ey, ez, erayon});
     redrawSpaceView();

@@ -2,17 +2,7 @@
 
 #include <cmath>
 
-#include "expression/diffexpress.h"
 #include "model/plot_state.h"
-
-std::optional<std::string> derivativeOf(const std::string& formula) {
-    TDiffExpress diff;
-    diff.setFormula(formula);
-    std::string derivative;
-    diff.Derive("x", derivative);
-    if (MathError || derivative.empty()) return std::nullopt;
-    return derivative;
-}
 
 std::string derivativeText(const std::string& formula) {
     return derivativeOf(formula).value_or(UndefinedText);

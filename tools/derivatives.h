@@ -7,14 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "expression/diffexpress.h"
 #include "expression/matutil.h"
 #include "tools/values_solving.h"
 
 // The shown text of an undefined equation or derivative.
 inline constexpr const char* UndefinedText = "??";
 
-// The derivative of a formula with respect to x, nothing when it cannot be taken.
-std::optional<std::string> derivativeOf(const std::string& formula);
 // What the derivative window shows for a defined function: its derivative, or "??".
 std::string derivativeText(const std::string& formula);
 

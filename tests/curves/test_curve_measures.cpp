@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "curves/curve_measures.h"
+#include "expression/diffexpress.h"
 #include "expression/matutil.h"
 
 namespace {
@@ -79,9 +80,9 @@ struct TangentCase {
 
 std::optional<DirectionLine> tangentOf(const TangentCase& c) {
     const std::string x = normalised(c.x);
-    if (*c.y == 0) return polarTangent(x, "(" + *derivativeInX(x) + ")", c.at);
+    if (*c.y == 0) return polarTangent(x, "(" + *derivativeOf(x) + ")", c.at);
     const std::string y = normalised(c.y);
-    return parametricTangent(x, y, *derivativeInX(x), *derivativeInX(y), c.at);
+    return parametricTangent(x, y, *derivativeOf(x), *derivativeOf(y), c.at);
 }
 
 class Tangents : public testing::TestWithParam<TangentCase> {};
@@ -111,8 +112,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(DerivativeInX, GivesTheTextOrNothing) {
-    EXPECT_EQ(FormulaValue(*derivativeInX(normalised("x^2")), 3), 6);
-    EXPECT_FALSE(derivativeInX("x+").has_value());
+    EXPECT_EQ(FormulaValue(*derivativeOf(normalised("x^2")), 3), 6);
+    EXPECT_FALSE(derivativeOf("x+").has_value());
 }
 
 }  // namespace
