@@ -10,33 +10,6 @@ namespace {
 constexpr TColor GridColour = clSilver;
 constexpr int ArrowSize = 7;
 
-// Calls draw(position) for every graduation line h = 1, 2, ... on both sides
-// of the origin whose pen can touch the picture. A step that is not a
-// positive number of at least one pixel gives no lines, and lines far out of
-// the picture are never visited, so the work is bounded by the picture size.
-template <typename Draw>
-void forEachGraduation(int origin, int extent, long double graduation, long double pixel,
-                       int margin, Draw draw) {
-    const long double pixels = graduation / pixel;
-    if (!std::isfinite(pixels) || pixels < 1) return;
-    for (const int side : {-1, 1}) {
-        long double low = -margin - static_cast<long double>(origin);
-        long double high = extent + margin - static_cast<long double>(origin);
-        if (side < 0) {
-            const long double mirroredLow = -high;
-            high = -low;
-            low = mirroredLow;
-        }
-        const long double first = std::max<long double>(1, std::floor(low / pixels) - 1);
-        const long double last = std::ceil(high / pixels) + 1;
-        for (long double h = first; h <= last; ++h) {
-            const long double position = origin + side * std::trunc(h * graduation / pixel);
-            if (position < -margin || position > extent + margin) continue;
-            draw(static_cast<int>(position));
-        }
-    }
-}
-
 struct Steps {
     long double coarse, fine;
 };

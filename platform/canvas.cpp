@@ -144,7 +144,7 @@ bool clipSegment(QPointF& a, QPointF& b, const QRectF& box) {
 }  // namespace
 
 Canvas::Canvas(QImage& image) : image_(image) {
-    font_.setFamily("Comics sans Ms");
+    font_.setFamily(LabelFontFamily);
     font_.setPointSize(10);
 }
 

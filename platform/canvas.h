@@ -15,6 +15,9 @@
 
 class QPainter;
 
+// The family the program asks for every text it draws on its pictures.
+inline constexpr const char* LabelFontFamily = "Comics sans Ms";
+
 class Canvas {
 public:
     explicit Canvas(QImage& image);

@@ -35,23 +35,14 @@ QPen pen(TColor colour, int width) {
 
 QPointF pointAt(long double x, long double y) { return QPointF(PlotFrame.column(x), PlotFrame.row(y)); }
 
-// The graduation lines of one axis inside the picture: origin + k * step, k != 0.
-template <typename Draw>
-void forEachGraduation(int origin, int extent, long double step, long double pixel, Draw draw) {
-    const long double pixels = step / pixel;
-    if (!std::isfinite(pixels) || pixels < 1) return;
-    const long double first = std::floor(-origin / pixels), last = std::ceil((extent - origin) / pixels);
-    for (long double k = first; k <= last; ++k)
-        if (k != 0) draw(origin + std::trunc(k * step / pixel));
-}
-
 void paintFrame(QPainter& painter, const GraphOptions& options, int width, int height) {
     const int x0 = PlotFrame.originx, y0 = PlotFrame.originy;
     if (options.grid && !options.polar) {
         painter.setPen(pen(clSilver, options.thickness - 2));
-        forEachGraduation(x0, width, PlotFrame.graduex, PlotFrame.pixelx,
+        // The lines inside the picture only: a vector line is not clipped by a pen's width.
+        forEachGraduation(x0, width, PlotFrame.graduex, PlotFrame.pixelx, 0,
                           [&](qreal column) { painter.drawLine(QPointF(column, 0), QPointF(column, height)); });
-        forEachGraduation(y0, height, PlotFrame.graduey, PlotFrame.pixely,
+        forEachGraduation(y0, height, PlotFrame.graduey, PlotFrame.pixely, 0,
                           [&](qreal row) { painter.drawLine(QPointF(0, row), QPointF(width, row)); });
     }
     painter.setPen(pen(clBlack, options.thickness - 1));
@@ -71,10 +62,14 @@ void textAt(QPainter& painter, qreal left, qreal top, const QString& text) {
     painter.drawText(QPointF(left, top + QFontMetricsF(painter.font()).ascent()), text);
 }
 
-void paintLabels(QPainter& painter, const GraphOptions& options) {
-    QFont font("Comics sans Ms");
+void setLabelFont(QPainter& painter, const GraphOptions& options) {
+    QFont font(LabelFontFamily);
     font.setPointSize(options.fontSize);
     painter.setFont(font);
+}
+
+void paintLabels(QPainter& painter, const GraphOptions& options) {
+    setLabelFont(painter, options);
     painter.setPen(Qt::black);
     const QPointF origin = pointAt(0, 0), xTip = pointAt(PlotFrame.graduex, 0), yTip = pointAt(0, PlotFrame.graduey);
     textAt(painter, xTip.x() - 5, origin.y() + 8, options.graduexText);
@@ -115,9 +110,7 @@ bool drawnPoint(int slot) {
 // Positions are those the last repaint computed for every point, images included.
 void paintConstructions(QPainter& painter, const GraphOptions& options) {
     painter.setPen(pen(clRed, options.thickness - 1));
-    QFont font("Comics sans Ms");
-    font.setPointSize(options.fontSize);
-    painter.setFont(font);
+    setLabelFont(painter, options);
     for (int slot = 1; slot <= PointCount; ++slot) {
         if (slot == OriginSlot || !drawnPoint(slot)) continue;
         const TPointRecord& p = PointTable[slot];
