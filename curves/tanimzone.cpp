@@ -7,6 +7,7 @@
 #include <QStyle>
 #include <QToolButton>
 
+#include "curves/curve_fields.h"
 #include "expression/matutil.h"
 #include "model/animation_run.h"
 #include "model/plot_state.h"
@@ -21,13 +22,6 @@ namespace {
 
 const char* const RunningCaption = "!";
 
-ColourEdit* numberField(const char* name, const char* text) {
-    auto* edit = named(name, new ColourEdit);
-    edit->setText(text);
-    edit->setMaximumWidth(70);
-    return edit;
-}
-
 QString withOtherSign(const QString& text) { return text.startsWith('-') ? text.mid(1) : "-" + text; }
 
 }  // namespace
@@ -36,13 +30,18 @@ Tanimzone::Tanimzone(QWidget* parent)
     : ToolWindow("Animation", parent),
       Editf(named("Editf", new ColourEdit(nullptr, ColourEdit::ForcedCase::Lower))),
       Editg(named("Editg", new ColourEdit(nullptr, ColourEdit::ForcedCase::Lower))),
-      editymin(numberField("editymin", "-5")),
-      editymax(numberField("editymax", "5")),
-      Editpas(numberField("Editpas", "0.1")),
+      editymin(makeNumberField("editymin", "-5")),
+      editymax(makeNumberField("editymax", "5")),
+      Editpas(makeNumberField("Editpas", "0.1")),
       Go(named("Go", new QPushButton)),
       IAeverButton1(makeFormulaHelpButton()) {
     Go->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
     Go->setStyleSheet("QPushButton { color: red; font-weight: bold; }");
+    // As wide as with the caption of a run, so that the caption does not push
+    // the help button aside.
+    Go->setText(RunningCaption);
+    Go->setFixedWidth(Go->sizeHint().width());
+    Go->setText(QString());
 
     auto* layout = new QGridLayout(body());
     // Under the graph there is room for four rows only, at every screen size.

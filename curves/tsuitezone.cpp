@@ -59,6 +59,7 @@ Tsuitezone::Tsuitezone(QWidget* parent)
     RadioButton1->setChecked(true);
     RadioButton6->setChecked(true);
     terme->setText("4");
+    terme->paintBlack();
     uo->setMaximumWidth(70);
     terme->setMaximumWidth(50);
     BitBtn1->setCursor(cursorFromNumber(GoCursor));

@@ -30,6 +30,7 @@ QPushButton* makeButton(const char* name, const char* caption, int cursor) {
 ColourEdit* makeNumberEdit(const char* name, const char* text) {
     auto* edit = named(name, new ColourEdit(nullptr, ColourEdit::ForcedCase::Lower));
     edit->setText(text);
+    edit->paintBlack();
     edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QString(NumberCharacters, '0')) + 14);
     return edit;
 }

@@ -1,7 +1,9 @@
 // Every window of the program but the graph, shown at its place in each screen
 // layout, must lie inside the main window's area, be at least its minimum size
-// and show each of its controls whole, none over another. The windows are found
-// in the MDI area, so a window added later is checked without new test code.
+// and show each of its controls whole, none over another; before anything is
+// typed, none of its entry fields may say "changed" or "refused" by its colour.
+// The windows are found in the MDI area, so a window added later is checked
+// without new test code.
 
 #include <gtest/gtest.h>
 
@@ -21,6 +23,7 @@
 #include <vector>
 
 #include "app/tformparent.h"
+#include "platform/colour_edit.h"
 #include "plane/tgrafzone.h"
 #include "tests/support/program_fixture.h"
 
@@ -114,6 +117,23 @@ TEST_P(EveryWindow, LiesInsideTheAreaWithEveryControlWhole) {
         ++checked;
     }
     EXPECT_GT(checked, 10);
+}
+
+TEST(EveryWindowAtStart, ShowsItsEntryFieldsInBlack) {
+    ProgramFixture program;
+    TFormparent* main = program.startFunctionOfX(1024, 768);
+    ASSERT_NE(main, nullptr);
+    int checked = 0;
+    for (QMdiSubWindow* window : main->mdiArea->subWindowList()) {
+        window->show();
+        QCoreApplication::processEvents();
+        for (const ColourEdit* field : window->findChildren<ColourEdit*>()) {
+            EXPECT_EQ(field->fontColour(), clBlack)
+                << window->metaObject()->className() << " " << field->objectName().toStdString();
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 30);
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, EveryWindow,

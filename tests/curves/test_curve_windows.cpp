@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QScrollBar>
 #include <QTimer>
+#include <QToolButton>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
@@ -186,12 +187,16 @@ TEST_F(CurveWindows, AnAnimationFrameShowsTheCurveOfItsK) {
     animzone->editymin->setText("-2");
     animzone->editymax->setText("2");
     animzone->Editpas->setText("0.5");
-    // While a frame is on screen, the window "k" already shows the next value.
+    // While a frame is on screen, the window "k" already shows the next value,
+    // and the button's caption "!" has not pushed the help button aside.
+    const int helpButtonX = animzone->IAeverButton1->x();
     long double frameK = 99;
     bool curveShown = false;
+    int helpButtonXWhileRunning = -1;
     QTimer::singleShot(150, [&] {
         frameK = kval->valk->text().mid(2).toDouble() - 0.5L;
         curveShown = colourNear(clBlue, 1.5L, frameK * 2.25L, 2);
+        helpButtonXWhileRunning = animzone->IAeverButton1->x();
         saveScreen("animation_image_1280.png");
     });
     animzone->GoClick();
@@ -199,6 +204,7 @@ TEST_F(CurveWindows, AnAnimationFrameShowsTheCurveOfItsK) {
     EXPECT_EQ(kval->valk->text(), "k=2.5");
     EXPECT_LE(frameK, 2);
     EXPECT_TRUE(curveShown) << "k = " << double(frameK);
+    EXPECT_EQ(helpButtonXWhileRunning, helpButtonX);
 }
 
 TEST_F(CurveWindows, EscapeEndsTheAnimationBetweenTwoFrames) {
