@@ -439,7 +439,9 @@ void SpaceScene::drawSpheres(bool wire) const {
         glTranslated(double(s.a), double(s.b), double(s.c));
         drawSolid(objectQuadric_, GreenMaterial, {0.4f, 1, SlotTint[k - 1]}, wire, [&](bool wirePass) {
             const int divisions = solidDivisions(wirePass ? 9 : 5, MeshStep);
-            gluSphere(objectQuadric_, double(s.r), divisions, divisions);
+            // The equation holds r²: -2 is the sphere of 2, which GLU would
+            // turn inside out and show nothing of.
+            gluSphere(objectQuadric_, double(std::fabs(s.r)), divisions, divisions);
         });
         glPopMatrix();
     }
@@ -458,7 +460,8 @@ void SpaceScene::drawCylinders(bool wire) const {
         drawSolid(objectQuadric_, RedMaterial, {1, SlotTint[k - 1], 0.4f}, wire, [&](bool) {
             glPushMatrix();
             alongAxis(c.kind, base);
-            gluCylinder(objectQuadric_, double(c.R), double(c.R), 2 * SolidLength, divisions, divisions);
+            const double radius = double(std::fabs(c.R));  // R² too
+            gluCylinder(objectQuadric_, radius, radius, 2 * SolidLength, divisions, divisions);
             glPopMatrix();
         });
     }

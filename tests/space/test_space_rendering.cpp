@@ -206,6 +206,7 @@ struct ObjectCase {
     const char* name;
     SpaceVector point;
     Tone tone;
+    long double radius = 1;  // of the sphere; its equation holds the square
 };
 
 class SceneObjects : public SceneTest, public ::testing::WithParamInterface<ObjectCase> {};
@@ -214,7 +215,7 @@ class SceneObjects : public SceneTest, public ::testing::WithParamInterface<Obje
 TEST_P(SceneObjects, SphereGreenBeforeTheRedPlane) {
     const ObjectCase& c = GetParam();
     removeSpaceObjects();
-    SphereTable[1] = {true, 0, 0, 0, 1};
+    SphereTable[1] = {true, 0, 0, 0, c.radius};
     PlaneTable[0] = {1, 0, 0, 2};
     PlaneCount = 1;
     SceneSwitches switches;
@@ -235,7 +236,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ObjectCase{"sphere_centre", {0.5L, 0.5L, 0}, Tone::Green},
                       ObjectCase{"plane_beside_the_sphere", {-2, -2.5L, 3}, Tone::Red},
                       ObjectCase{"plane_behind_the_sphere_hidden", {-2, -2, 0.1L}, Tone::Green},
-                      ObjectCase{"outside_the_plane", {-2, 6, 0}, Tone::White}),
+                      ObjectCase{"outside_the_plane", {-2, 6, 0}, Tone::White},
+                      ObjectCase{"sphere_of_a_negative_radius", {0.5L, 0.5L, 0}, Tone::Green, -1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
