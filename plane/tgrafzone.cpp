@@ -111,8 +111,9 @@ Tgrafzone::Tgrafzone(QWidget* parent) : QMdiSubWindow(parent) {
     Painting = false;
     AnimationRunning = false;
     setPaintProbe([] { return Painting; });
-    setWindowFlags(Qt::SubWindow | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint
-                   | Qt::CustomizeWindowHint);
+    // Not on top like the tool windows: a click in the graph must leave them
+    // over it.
+    setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
     setAttribute(Qt::WA_DeleteOnClose, false);
 
     offscreenCanvas_.setBrushClear();
@@ -333,7 +334,7 @@ void Tgrafzone::chanegtaille() {
 }
 
 void Tgrafzone::showCaption(bool caption) {
-    Qt::WindowFlags flags = Qt::SubWindow | Qt::WindowStaysOnTopHint;
+    Qt::WindowFlags flags = Qt::SubWindow;
     flags |= caption ? Qt::WindowFlags(Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
                      : Qt::WindowFlags(Qt::FramelessWindowHint);
     if (windowFlags() == flags) return;

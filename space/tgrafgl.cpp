@@ -164,7 +164,8 @@ private:
 
 Tgrafgl::Tgrafgl(QWidget* parent) : QMdiSubWindow(parent), Timer1(new QTimer(this)), holder_(new QWidget) {
     setWindowTitle(QString::fromUtf8("Repère de l'espace"));
-    setWindowFlags(Qt::SubWindow | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
+    // Under the tool windows, as the plane graph.
+    setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
     setAttribute(Qt::WA_DeleteOnClose, false);
     auto* layout = new QVBoxLayout(holder_);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
+#include <QMdiArea>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
@@ -160,6 +161,19 @@ TEST_F(SpaceDialogs, TenPlanesAtMost) {
     EXPECT_EQ(PlaneCount, 10);
     planeq->detruit->click();
     EXPECT_EQ(PlaneCount, 9);
+}
+
+// Activating a graph window, as a click in it does, must not bury the dialogs
+// placed over it.
+TEST_F(SpaceDialogs, DialogsStayAboveTheGraphWindows) {
+    main->menuItem("Sphre1")->trigger();
+    ASSERT_TRUE(sphere->isVisible());
+    for (QMdiSubWindow* graph : {static_cast<QMdiSubWindow*>(grafgl), static_cast<QMdiSubWindow*>(grafzone)}) {
+        graph->show();
+        main->mdiArea->setActiveSubWindow(graph);
+        const QList<QMdiSubWindow*> order = main->mdiArea->subWindowList(QMdiArea::StackingOrder);
+        EXPECT_GT(order.indexOf(sphere), order.indexOf(graph)) << graph->metaObject()->className();
+    }
 }
 
 // The 15th slot belongs to the origin: the point after N is P, and taking P
