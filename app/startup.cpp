@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMdiArea>
@@ -355,6 +356,13 @@ void installQtFrenchTexts() {
     QCoreApplication::installTranslator(&fileTypes);
 }
 
+// The icon of the desktop entry, in the sizes a window's corner uses.
+void installProgramIcon() {
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64}) icon.addFile(QString(":/icons/lumova-%1.png").arg(size));
+    QApplication::setWindowIcon(icon);
+}
+
 }  // namespace
 
 bool defaultFloatingPointEnvironment() {
@@ -374,6 +382,7 @@ bool defaultFloatingPointEnvironment() {
 
 ProgramStart startProgram(const QString& executableFolder) {
     installQtFrenchTexts();
+    installProgramIcon();
     ProgramStart start;
     const auto folder = findAppFolder(executableFolder);
     if (!folder) {

@@ -111,6 +111,8 @@ Tgrafzone::Tgrafzone(QWidget* parent) : QMdiSubWindow(parent) {
     Painting = false;
     AnimationRunning = false;
     setPaintProbe([] { return Painting; });
+    // Seen only with a caption, when the space view shows a section in it.
+    setWindowTitle("Graphique de la section");
     // Not on top like the tool windows: a click in the graph must leave them
     // over it.
     setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
@@ -334,8 +336,11 @@ void Tgrafzone::chanegtaille() {
 }
 
 void Tgrafzone::showCaption(bool caption) {
+    // With its caption, in the space view, the graph shows a section in a
+    // small window of its own among the dialogs.
     Qt::WindowFlags flags = Qt::SubWindow;
-    flags |= caption ? Qt::WindowFlags(Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    flags |= caption ? Qt::WindowFlags(Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                                       | Qt::WindowCloseButtonHint)
                      : Qt::WindowFlags(Qt::FramelessWindowHint);
     if (windowFlags() == flags) return;
     const bool visible = isVisible();

@@ -305,6 +305,14 @@ INSTANTIATE_TEST_SUITE_P(
                      "à partir de l'équation cartésienne", QKeySequence()}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// The corner of a captioned window (the section of the space view) shows the
+// program's icon, not the toolkit's.
+TEST_F(MainWindowTest, WindowsCarryTheProgramIcon) {
+    const QList<QSize> sizes = QApplication::windowIcon().availableSizes();
+    EXPECT_TRUE(sizes.contains(QSize(16, 16)));
+    EXPECT_TRUE(sizes.contains(QSize(32, 32)));
+}
+
 // Qt's own windows and menus, which the program does not word itself.
 TEST_F(MainWindowTest, QtOwnDialogsAndMenusSpeakFrench) {
     std::unique_ptr<QMenu> menu(foncZone->Editf->createStandardContextMenu());

@@ -164,16 +164,18 @@ TEST_F(SpaceDialogs, TenPlanesAtMost) {
 }
 
 // Activating a graph window, as a click in it does, must not bury the dialogs
-// placed over it.
+// placed over it: the space view, and the plane graph of the plane kinds.
 TEST_F(SpaceDialogs, DialogsStayAboveTheGraphWindows) {
-    main->menuItem("Sphre1")->trigger();
-    ASSERT_TRUE(sphere->isVisible());
-    for (QMdiSubWindow* graph : {static_cast<QMdiSubWindow*>(grafgl), static_cast<QMdiSubWindow*>(grafzone)}) {
-        graph->show();
+    const auto expectAbove = [&](QMdiSubWindow* dialog, QMdiSubWindow* graph) {
+        ASSERT_TRUE(dialog->isVisible());
         main->mdiArea->setActiveSubWindow(graph);
         const QList<QMdiSubWindow*> order = main->mdiArea->subWindowList(QMdiArea::StackingOrder);
-        EXPECT_GT(order.indexOf(sphere), order.indexOf(graph)) << graph->metaObject()->className();
-    }
+        EXPECT_GT(order.indexOf(dialog), order.indexOf(graph)) << graph->metaObject()->className();
+    };
+    main->menuItem("Sphre1")->trigger();
+    expectAbove(sphere, grafgl);
+    main->Fonctiondex1Click();
+    expectAbove(reperezone, grafzone);
 }
 
 // The 15th slot belongs to the origin: the point after N is P, and taking P
@@ -224,6 +226,8 @@ TEST_F(SpaceDialogs, SectionsOfTheSurfaceAndOfASphereInThePlaneGraph) {
     EXPECT_EQ(GraphKind, GraphType::Cartesian);
     EXPECT_TRUE(grafzone->isVisible());
     EXPECT_TRUE(grafgl->isVisible());
+    const QList<QMdiSubWindow*> order = main->mdiArea->subWindowList(QMdiArea::StackingOrder);
+    EXPECT_GT(order.indexOf(grafzone), order.indexOf(grafgl)) << "the section is over the space view";
     EXPECT_TRUE(main->Repre1->menuAction()->isVisible());
     EXPECT_TRUE(reperezone->quadrille->isChecked());
     // Left of the section choice, or further left when it would leave the area.
