@@ -13,7 +13,8 @@ std::string NormaliseFormula(const std::string& text);
 
 // The program's one float-to-text conversion: 15 significant digits, '.' as separator.
 std::string FloatToStr(long double value);
-// value rounded to a multiple of 10^-decimals, ties to even, in double precision.
+// value rounded to a multiple of 10^-decimals, ties to even, in double precision;
+// a value too large for a double has no decimals and comes back as it is.
 long double RoundTo(long double value, int decimals);
 
 // A typed number, which may be a constant expression such as pi/2.

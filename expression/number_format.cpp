@@ -62,5 +62,9 @@ std::string FloatToStr(long double value) {
 
 long double RoundTo(long double value, int decimals) {
     const double factor = std::pow(10.0, -decimals);
-    return std::nearbyint(static_cast<double>(value) / factor) * factor;
+    const long double rounded = std::nearbyint(static_cast<double>(value) / factor) * factor;
+    // Beyond the double range (an arc length of 1E4000) the value has no
+    // decimals left to round: it stays, rather than becoming infinite.
+    if (!std::isfinite(rounded) && std::isfinite(value)) return value;
+    return rounded;
 }

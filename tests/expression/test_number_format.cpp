@@ -69,7 +69,9 @@ INSTANTIATE_TEST_SUITE_P(
         RoundCase{"TieToEvenUp", 1.5L, 0, "2"},
         RoundCase{"TieToEvenTwoAndHalf", 2.5L, 0, "2"},
         RoundCase{"TinyBecomesZero", 1e-13L, 12, "0"},
-        RoundCase{"SixDecimals", 1.0L / 3.0L, 6, "0.333333"}),
+        RoundCase{"SixDecimals", 1.0L / 3.0L, 6, "0.333333"},
+        RoundCase{"BeyondTheDoubleRange", 1e4000L, 4, "1E4000"},
+        RoundCase{"HugeWithTwelveDecimals", -1e300L, 12, "-1E300"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
