@@ -10,6 +10,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
 #include <QTranslator>
@@ -258,14 +259,24 @@ constexpr int StartFailureStatus = 1;
 constexpr int CommandFailureStatus = 3;
 constexpr int ExportScreenWidth = 1024, ExportScreenHeight = 768;
 constexpr const char* ExportOption = "--export";
+constexpr const char* HelpOption = "--help";
+constexpr const char* UsageText =
+    "Usage : lumova [séance.lumova]\n"
+    "        lumova --export image.png|svg|pdf séance.lumova\n"
+    "        lumova --help\n"
+    "\n"
+    "Sans argument, Lumova s'ouvre sans graphique choisi ; avec une séance, il l'ouvre au démarrage.\n"
+    "--export dessine le graphique de la séance dans l'image (PNG, SVG ou PDF selon son extension),\n"
+    "         sans ouvrir de fenêtre ni demander d'écran, puis s'arrête.\n"
+    "--help   affiche ce texte.\n";
 
 void reportCommandFailure(const QString& error) {
     std::fprintf(stderr, "Lumova : %s\n", error.toLocal8Bit().constData());
 }
 
-bool exportRequested(int argc, char** argv) {
+bool optionGiven(int argc, char** argv, const char* option) {
     for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], ExportOption) == 0) return true;
+        if (std::strcmp(argv[i], option) == 0) return true;
     return false;
 }
 
@@ -437,8 +448,13 @@ CommandLine readCommandLine(const QStringList& arguments) {
 }
 
 int runLumova(int argc, char** argv) {
+    // The usage needs no display either.
+    if (optionGiven(argc, argv, HelpOption)) {
+        std::fputs(UsageText, stdout);
+        return 0;
+    }
     // A picture is rendered without any display.
-    if (exportRequested(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    if (optionGiven(argc, argv, ExportOption) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (!displayNamed()) {
         reportNoDisplay();
@@ -472,6 +488,11 @@ int runLumova(int argc, char** argv) {
         delete start.mainWindow;
         return status;
     }
+    // As large as it will be once maximised: the window manager maximises it a
+    // moment after it is shown, and the windows placed before that (a session
+    // given on the command line, the intro) would be kept inside a smaller area.
+    if (const QScreen* screen = start.mainWindow->screen())
+        start.mainWindow->resize(screen->availableGeometry().size());
     start.mainWindow->showMaximized();
     // Once the main window has its size, which the graph's layout follows.
     if (!command.sessionPath.isEmpty())

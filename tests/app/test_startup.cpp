@@ -176,7 +176,8 @@ struct ProgramRunCase {
     const char* name;
     std::vector<std::pair<const char*, const char*>> environment;  // a null value removes the variable
     int status;
-    const char* stderrWords;
+    const char* words;  // of what it writes, on either channel
+    QStringList arguments = {};
 };
 
 class ProgramRun : public ::testing::TestWithParam<ProgramRunCase> {};
@@ -194,12 +195,13 @@ TEST_P(ProgramRun, EndsWithItsFrenchMessageAndStatus) {
     }
     QProcess program;
     program.setProcessEnvironment(environment);
-    program.start(LUMOVA_PROGRAM, {});
+    program.start(LUMOVA_PROGRAM, GetParam().arguments);
     ASSERT_TRUE(program.waitForFinished(30000));
     const QString errors = QString::fromLocal8Bit(program.readAllStandardError());
+    const QString written = QString::fromLocal8Bit(program.readAllStandardOutput()) + errors;
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << errors.toStdString();
     EXPECT_EQ(program.exitCode(), GetParam().status) << errors.toStdString();
-    EXPECT_TRUE(errors.contains(QString::fromUtf8(GetParam().stderrWords))) << errors.toStdString();
+    EXPECT_TRUE(written.contains(QString::fromUtf8(GetParam().words))) << written.toStdString();
     EXPECT_FALSE(errors.contains("qt.qpa")) << errors.toStdString();
 }
 
@@ -208,7 +210,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ProgramRunCase{"no_display", {}, 2, "besoin d'un écran graphique"},
                       // No X server listens on so high a display number.
                       ProgramRunCase{"unreachable_display", {{"DISPLAY", ":97531"}}, 2, "besoin d'un écran graphique"},
-                      ProgramRunCase{"no_settings_file", {{"QT_QPA_PLATFORM", "offscreen"}}, 1, "setup.txt"}),
+                      ProgramRunCase{"no_settings_file", {{"QT_QPA_PLATFORM", "offscreen"}}, 1, "setup.txt"},
+                      ProgramRunCase{"usage_without_display", {}, 0, "lumova --export image", {"--help"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Run on a display by their own ctest entry, and skipped elsewhere.
