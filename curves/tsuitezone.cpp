@@ -79,6 +79,8 @@ Tsuitezone::Tsuitezone(QWidget* parent)
 
     for (QRadioButton* button : {RadioButton1, RadioButton2, RadioButton3, RadioButton4, RadioButton6, RadioButton7})
         connect(button, &QRadioButton::clicked, this, &Tsuitezone::RadioButtonClick);
+    // Whoever ticks the type, a click or an opened session, the fields follow.
+    connect(RadioButton7, &QRadioButton::toggled, this, &Tsuitezone::showRecurrentFields);
     connect(BitBtn1, &QPushButton::clicked, this, &Tsuitezone::BitBtn1Click);
     connect(uo, &ColourEdit::enterPressed, this, &Tsuitezone::uoKeyPress);
     SequenceState = 0;
@@ -95,7 +97,6 @@ void Tsuitezone::showRecurrentFields() {
 // A click always starts from a clean picture: the repaint draws the new
 // choice through construit(), over nothing of the previous one.
 void Tsuitezone::RadioButtonClick() {
-    showRecurrentFields();
     SequenceState = ExplicitShown;
     refreshGraph();
 }

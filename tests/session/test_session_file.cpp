@@ -404,6 +404,8 @@ TEST_P(ShippedSession, OpensAndShowsItsLesson) {
     ASSERT_EQ(main->openSession(QDir(program.appFolder()).filePath(QString("seances/") + c.file)), QString());
     EXPECT_EQ(CurveSlot[1].formula, c.formulaOfF);
     EXPECT_EQ(SequenceState, c.sequenceState);
+    // The first term of a recurrent sequence shows, to be changed.
+    EXPECT_EQ(suitezone->uo->isVisibleTo(suitezone), suitezone->RadioButton7->isChecked());
     // f is drawn in blue where it crosses the y axis.
     const QImage picture = grafzone->clipboardPicture();
     TExpress f;
