@@ -8,6 +8,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "expression/matutil.h"
 #include "model/plot_state.h"
 #include "plane/tool_support.h"
 #include "tools/graph_marks.h"
@@ -57,15 +58,21 @@ void Tintersection::BitBtn1Click() {
 
     const std::string difference = slotFormula(first) + "-(" + slotFormula(second) + ")";
     const ZeroList solutions = zerosAcrossFrame(difference, 0.5L);
-    const std::vector<PlotPoint> points = pointsOnCurve(slotFormula(second), solutions);
+    std::vector<PlotPoint> points = pointsOnCurve(slotFormula(second), solutions);
+    // The finder also stops where the difference stops being defined (x·ln(x)
+    // and 0 at 0): one of the curves does not pass there, so they do not meet.
+    std::erase_if(points, [&](const PlotPoint& point) {
+        return !isDefined(point.y) || !isDefined(FormulaValue(slotFormula(first), point.x));
+    });
+    const int count = int(points.size());
 
     setCell(*result, 0, 0, "x");
     setCell(*result, 0, 1, "y");
-    result->setColumnCount(solutions.count + 5);
+    result->setColumnCount(count + 5);
     setColumnWidths(*result, ColumnWidth, ColumnWidth);
     // Both rows: a shorter answer must not leave the ordinates of a longer one.
     clearCells(*result, 1, 0);
-    for (int column = 1; column <= solutions.count; ++column) {
+    for (int column = 1; column <= count; ++column) {
         const PlotPoint& point = points[column - 1];
         setCell(*result, column, 0, QString::fromStdString(FloatToStr(point.x)));
         setCell(*result, column, 1, QString::fromStdString(FloatToStr(RoundTo(point.y, 3))));

@@ -332,6 +332,23 @@ TEST_F(IntersectionWindow, CommonPointsAreListedAndMarked) {
     }
 }
 
+// x·ln(x) and 0 seem to meet at 0, where the logarithm stops: they meet at 1 only,
+// whichever of the two is chosen first.
+TEST_F(IntersectionWindow, NoPointWhereOneCurveIsUndefined) {
+    Tintersection window;
+    window.show();
+    for (QRadioButton* first : {window.RadioButton2, window.RadioButton3}) {
+        CurveSlot[2].formula = "0";
+        showFunction("x*ln(x)");
+        click(first);
+        click(first == window.RadioButton2 ? window.RadioButton7 : window.RadioButton6);
+        click(window.BitBtn1);
+        EXPECT_EQ(cell(window.result, 1, 0), "1");
+        EXPECT_EQ(cell(window.result, 1, 1), "0");
+        EXPECT_EQ(cell(window.result, 2, 0), "");
+    }
+}
+
 TEST_F(IntersectionWindow, SameFunctionTwiceDoesNothing) {
     Tintersection window;
     window.show();
