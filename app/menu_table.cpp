@@ -137,7 +137,7 @@ const MenuRow MenuRows[] = {
     {"Entredeuxabscisses1", "Dérivation/Taux d'accroissement", "Entre deux abscisses", None, nullptr,
      windowOf<taux>, controlOf<taux, &Ttaux::edita>},
     {"Entredeuxpoints1", "Dérivation/Taux d'accroissement", "Entre deux points", None, nullptr, windowOf<tauxpt>},
-    {"Drivation2", "Dérivation", "Fonctions dérivées", None, nullptr, windowOf<derivzone>},
+    {"Drivation2", "Dérivation", "Fonctions dérivées", None, &F::Drivation2Click},
     {"Extremum1", "Dérivation", "Extremum(s)", None, nullptr, windowOf<extremzone>},
     {"Drivation1", "Dérivation", "Equation d'une tangente", None, nullptr, windowOf<tanzone>},
     {"Equationdunenormale1", "Dérivation", "Equation d'une normale", None, nullptr, windowOf<drnormale>},

@@ -726,6 +726,14 @@ void TFormparent::Variaion1Click() {
     setGraphCursorRemembered(crSizeWE);
 }
 
+// Chosen again while it is open, perhaps under other windows, the window shows
+// the derivatives of the formulas as they are now, as when it opens.
+void TFormparent::Drivation2Click() {
+    const bool wasOpen = derivzone && derivzone->isVisible();
+    showWindow(derivzone);
+    if (wasOpen) derivzone->FormShow();
+}
+
 // ---- Courbe paramétrée and Courbe Polaire -----------------------------------------
 
 void TFormparent::startSlider(InteractionMode mode, const QString& statusText) {

@@ -73,6 +73,7 @@ public:
     void Dutypefxa1Click();
     void Dutypefxgx1Click();
     void Variaion1Click();
+    void Drivation2Click();
     // Courbe paramétrée and Courbe Polaire: the slider commands
     void Parcourir2Click();
     void angente2Click();

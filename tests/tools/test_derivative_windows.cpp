@@ -233,6 +233,11 @@ TEST(DerivativeLesson, TangentAndExtremumsOfACubicAt1280) {
     main->menuItem("Drivation2")->trigger();
     ASSERT_TRUE(derivzone->isVisible());
     EXPECT_EQ(derivzone->fprime->text(), "3*x^2-3");
+    // Chosen again while still open: the derivative of g, typed meanwhile.
+    EXPECT_EQ(derivzone->gprime->text(), "?");
+    enter(foncZone->Editg, "x^2");
+    main->menuItem("Drivation2")->trigger();
+    EXPECT_EQ(derivzone->gprime->text(), "2*x");
     derivzone->hide();
 
     main->menuItem("Drivation1")->trigger();
