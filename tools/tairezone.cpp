@@ -1,5 +1,7 @@
 #include "tools/tairezone.h"
 
+#include <algorithm>
+
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -42,8 +44,14 @@ void Tairezone::BitBtn1Click() {
     const auto [a, b] = readBounds();
 
     AreaHatching hatching;
-    const LeftSum area = areaBetween(first, second, a, b, screenStep(PlotFrame.pixelx, a, b),
-                                     [&](long double x, long double y1, long double y2) { hatching.add(x, y1, y2); });
+    const TermsSeen hatch = [&](long double x, long double y1, long double y2) { hatching.add(x, y1, y2); };
+    // The sum of a long interval takes a step wider than a pixel, which would
+    // hatch a few columns only: the part on screen then has a pass of its own.
+    const long double step = screenStep(PlotFrame.pixelx, a, b);
+    const bool widerThanAPixel = step > PlotFrame.pixelx;
+    const LeftSum area = areaBetween(first, second, a, b, step, widerThanAPixel ? TermsSeen() : hatch);
+    if (widerThanAPixel && area.defined)
+        areaBetween(first, second, std::max(a, PlotFrame.xmin), std::min(b, PlotFrame.xmax), PlotFrame.pixelx, hatch);
     result->setText(QString::fromStdString(areaText(area)));
     hatching.show();
 }

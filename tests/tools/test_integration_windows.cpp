@@ -160,6 +160,21 @@ TEST_F(IntegrationWindows, AreaIsHatchedOverThePictureOnlyBetweenItsBounds) {
     EXPECT_FALSE(hasColour(shownPicture(), column, between, Qt::lightGray));
 }
 
+// Up to 10^9 the sum steps over many columns at a time; what shows of the area
+// is hatched all the same.
+TEST_F(IntegrationWindows, AreaOfALongIntervalIsHatchedOnEveryColumnShown) {
+    CurveSlot[2].formula = "0";
+    showFunction("1");
+    Tairezone window;
+    window.show();
+    window.edita->setText("0");
+    window.Editb->setText("10^9");
+    click(window.BitBtn1);
+    EXPECT_EQ(window.result->text(), "A(a,b)=1000000000");
+    for (const long double x : {0.3L, 2.7L, 9.5L})
+        EXPECT_TRUE(hasColour(shownPicture(), PlotFrame.column(x), PlotFrame.row(0.5L), Qt::lightGray)) << double(x);
+}
+
 TEST_F(IntegrationWindows, AreaNeedsBothFunctions) {
     showFunction("x^2");
     Tairezone window;
