@@ -15,7 +15,8 @@ std::size_t expectedCells(const TSpaceFrame& frame, long double h) {
     constexpr long double Most = 1 << 20;
     const long double columns = std::floor((frame.xmax - frame.xmin) / h) + 2;
     const long double rows = std::floor((frame.ymax - frame.ymin) / h) + 2;
-    return std::size_t(std::clamp(columns * rows, 0.0L, Most));
+    const long double cells = columns * rows;
+    return std::isfinite(cells) ? std::size_t(std::clamp(cells, 0.0L, Most)) : 0;
 }
 
 // A frame typed very wide would take hours at the precision's step, and past

@@ -51,12 +51,12 @@ void Trepere3d::EditxmaxKeyPress() { validateBound(*Editxmax, SpaceFrame.xmax); 
 void Trepere3d::EdityminKeyPress() { validateBound(*Editymin, SpaceFrame.ymin); }
 void Trepere3d::EditymaxKeyPress() { validateBound(*Editymax, SpaceFrame.ymax); }
 
-// A bound that is not a number, or that would put the pair out of order, gives
-// way to the one it was to replace.
+// A bound that is not a number (an infinite one included), or that would put
+// the pair out of order, gives way to the one it was to replace.
 void Trepere3d::validateBound(ColourEdit& edit, long double& bound) {
     const long double kept = bound;
     bound = NumberReader(edit.latin1Text());
-    if (bound == ErrorValue || !(SpaceFrame.xmin < SpaceFrame.xmax && SpaceFrame.ymin < SpaceFrame.ymax)) {
+    if (!isDefined(bound) || !(SpaceFrame.xmin < SpaceFrame.xmax && SpaceFrame.ymin < SpaceFrame.ymax)) {
         bound = kept;
         edit.setText(QString::fromStdString(FloatToStr(kept)));
     }

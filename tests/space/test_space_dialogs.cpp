@@ -148,6 +148,10 @@ TEST_F(SpaceDialogs, FrameBoundsOutOfOrderComeBackInBlack) {
     EXPECT_EQ(SpaceFrame.xmax, 3);
     EXPECT_EQ(repere3d->Editxmax->text(), "3");
     EXPECT_EQ(repere3d->Editxmax->fontColour(), clBlack);
+    enter(fonc3d->Editf, "x*y");
+    enter(repere3d->Editxmax, "10^5000");
+    EXPECT_EQ(SpaceFrame.xmax, 3);
+    EXPECT_EQ(repere3d->Editxmax->text(), "3");
     enter(repere3d->Editymin, "-1");
     EXPECT_EQ(SpaceFrame.ymin, -1);
     repere3d->fil->click();

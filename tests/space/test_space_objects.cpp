@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 
 #include "model/space_state.h"
@@ -181,6 +182,9 @@ TEST(WideFrames, AxesAndSurfaceStayBounded) {
     // Far from the origin the step no longer moves a coordinate.
     const SurfaceMesh far = buildSurfaceMesh("0", TSpaceFrame{1e25L, 1e25L + 1, 0, 1, -7, 7}, 0.2L);
     EXPECT_LE(far.cells.size(), 1002u * 1002u);
+    // A session may bring an infinite bound: nothing to draw, and no failure.
+    const long double infinity = std::numeric_limits<long double>::infinity();
+    EXPECT_TRUE(buildSurfaceMesh("x*y", TSpaceFrame{-3, infinity, -3, 3, -7, 7}, 0.2L).cells.empty());
 }
 
 }  // namespace
