@@ -432,8 +432,7 @@ CommandLine readCommandLine(const QStringList& arguments) {
             }
             command.exportPath = arguments[++i];
         } else if (argument.startsWith("-") && argument != "-") {
-            command.error = QString::fromUtf8("option inconnue « %1 ». Usage : lumova [séance.lumova] "
-                                              "ou lumova --export image.png|svg|pdf séance.lumova").arg(argument);
+            command.error = QString::fromUtf8("option inconnue « %1 ».\n").arg(argument) + QString::fromUtf8(UsageText).trimmed();
             return command;
         } else if (command.sessionPath.isEmpty()) {
             command.sessionPath = argument;
