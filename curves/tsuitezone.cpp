@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <optional>
 
+#include "curves/curve_fields.h"
 #include "curves/sequence_diagram.h"
 #include "expression/matutil.h"
 #include "model/construction_tables.h"
@@ -51,16 +52,13 @@ Tsuitezone::Tsuitezone(QWidget* parent)
       RadioButton6(named("RadioButton6", new QRadioButton("Un=f(n)"))),
       RadioButton7(named("RadioButton7", new QRadioButton("Un+1=f(Un)"))),
       luo(keepingRoom(new QLabel("Uo="))),
-      uo(keepingRoom(named("uo", new ColourEdit))),
+      uo(keepingRoom(makeNumberField("uo", ""))),
       lterme(keepingRoom(new QLabel("Nbre de termes"))),
-      terme(keepingRoom(named("terme", new ColourEdit))),
+      terme(keepingRoom(makeNumberField("terme", "4"))),
       BitBtn1(named("BitBtn1", new QPushButton("Go"))),
       functionButtons_{RadioButton1, RadioButton2, RadioButton3, RadioButton4} {
     RadioButton1->setChecked(true);
     RadioButton6->setChecked(true);
-    terme->setText("4");
-    terme->paintBlack();
-    uo->setMaximumWidth(70);
     terme->setMaximumWidth(50);
     BitBtn1->setCursor(cursorFromNumber(GoCursor));
 
