@@ -32,12 +32,16 @@ private:
         if (!(std::fabs(value) <= limit)) return value < 0 ? -limit : limit;  // NaN too
         // Converting an 80-bit value to an integer switches the x87 rounding
         // mode, which waits for every floating-point operation in flight. The
-        // value goes through a double instead, truncated by an SSE instruction;
-        // its rounding to a double can only reach the next integer away from
-        // zero, which the correction takes back.
-        int truncated = static_cast<int>(static_cast<double>(value));
-        if (value >= 0 && truncated > value) --truncated;
-        if (value < 0 && truncated < value) ++truncated;
+        // value goes through a double instead, truncated by an SSE instruction.
+        // Integers of this size are doubles, so the rounding to a double can
+        // reach the next integer away from zero but never pass it: only an
+        // integral double needs the 80-bit comparison that takes it back.
+        const double rounded = static_cast<double>(value);
+        int truncated = static_cast<int>(rounded);
+        if (rounded == truncated) [[unlikely]] {
+            if (value >= 0 && truncated > value) --truncated;
+            if (value < 0 && truncated < value) ++truncated;
+        }
         return truncated;
     }
 };

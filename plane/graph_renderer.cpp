@@ -1,7 +1,9 @@
 #include "plane/graph_renderer.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <limits>
 
 #include "expression/parsor.h"
 
@@ -41,29 +43,61 @@ void extendPolyline(std::vector<QPoint>& polyline, QPoint point) {
     polyline.push_back(point);
 }
 
-// Calls visit(sample) for each sample of the curve of a compiled formula, from
-// left to right: the coarse step, and the fine step where the value moves fast.
+// The samples of a curve go to their visitor in chunks, so that the pixel work
+// runs apart from the evaluations.
+constexpr std::size_t ChunkSize = 256;
+
+// Calls visit(samples, count) with the samples of the curve of a compiled
+// formula, in chunks from left to right: the coarse step, and the fine step
+// where the value moves fast.
+//
+// Each 80-bit load or store costs about as much as an operation of the formula
+// (the call empties the x87 registers, so the loop's values live in memory):
+// each abscissa is written once, in the chunk, where the evaluation reads it,
+// and the previous value is read where it was stored.
 template <typename Visit>
 void forEachSample(TExpress& formula, const TPlotFrame& frame, const TDomain& domain,
                    int precision, int thickness, Visit visit) {
+    static constexpr long double zero = 0;
     const Steps steps = samplingSteps(frame.pixelx, precision);
     const long double steep = 5 * frame.pixelx / thickness;
-    long double x = frame.xmin, previous = 0, y = 0;
-    do {
-        if (domain.contains(x)) {
-            y = formula.Evaluate(x, 0, 0);
-            visit(CurveSample{x, y});
+    std::array<CurveSample, ChunkSize> chunk;
+    std::size_t count = 0;
+    chunk[0].x = frame.xmin;
+    const long double* previous = &zero;
+    for (;;) {
+        CurveSample& sample = chunk[count];
+        // An abscissa outside the domain keeps the last value, equal to the
+        // previous one: its step is coarse.
+        bool fast = false;
+        if (domain.contains(sample.x)) {
+            const long double y = formula.Evaluate(sample.x, zero, zero);
+            fast = std::fabs(y - *previous) > steep;
+            sample.y = y;
+            previous = &sample.y;
+            // The previous value stays in the visited chunk until the next
+            // chunk is full.
+            if (++count == ChunkSize) {
+                visit(chunk.data(), count);
+                count = 0;
+            }
         }
-        // A branch rather than a select: the processor predicts the step and
-        // starts the next evaluation before this value is known.
-        long double next = x + steps.coarse;
-        if (std::fabs(y - previous) > steep) [[unlikely]]
+        // A branch rather than a select, which the empty barrier keeps the
+        // compiler from making: the processor predicts the step and starts the
+        // next evaluation before this value is known.
+        const long double x = sample.x;
+        long double next;
+        if (fast) [[unlikely]] {
             next = x + steps.fine;
+            asm volatile("");
+        } else {
+            next = x + steps.coarse;
+        }
         // Far from the origin a step can vanish in rounding; the curve ends there.
-        if (!(next > x)) break;
-        x = next;
-        previous = y;
-    } while (x <= frame.xmax);
+        if (!(next > x) || !(next <= frame.xmax)) break;
+        chunk[count].x = next;
+    }
+    visit(chunk.data(), count);
 }
 
 // The strokes of a curve, drawn as its samples come: the pen is lifted wherever
@@ -72,11 +106,20 @@ class CurveStrokes {
 public:
     CurveStrokes(Canvas& canvas, const TPlotFrame& frame) : canvas_(canvas), frame_(frame) {}
 
-    void add(const CurveSample& sample) {
-        if (frame_.ymin <= sample.y && sample.y <= frame_.ymax)
-            extendPolyline(polyline_, QPoint(frame_.column(sample.x), frame_.row(sample.y)));
-        else
-            finish();
+    void add(const CurveSample* samples, std::size_t count) {
+        // Mapped apart from the merging, in a loop without calls, where the
+        // bounds stay in registers.
+        std::array<QPoint, ChunkSize> pixels;
+        for (std::size_t start = 0; start < count; start += ChunkSize) {
+            const std::size_t size = std::min(ChunkSize, count - start);
+            mapToPixels(samples + start, size, pixels.data());
+            for (std::size_t i = 0; i < size; ++i) {
+                if (pixels[i] == Lifted)
+                    finish();
+                else
+                    extendPolyline(polyline_, pixels[i]);
+            }
+        }
     }
 
     void finish() {
@@ -85,6 +128,19 @@ public:
     }
 
 private:
+    // Where a value leaves [ymin, ymax]; pixels are clamped far from it.
+    static constexpr QPoint Lifted{std::numeric_limits<int>::min(), 0};
+
+    void mapToPixels(const CurveSample* samples, std::size_t count, QPoint* pixels) const {
+        const long double ymin = frame_.ymin, ymax = frame_.ymax;
+        for (std::size_t i = 0; i < count; ++i) {
+            const CurveSample& sample = samples[i];
+            pixels[i] = ymin <= sample.y && sample.y <= ymax
+                            ? QPoint(frame_.column(sample.x), frame_.row(sample.y))
+                            : Lifted;
+        }
+    }
+
     Canvas& canvas_;
     const TPlotFrame& frame_;
     std::vector<QPoint> polyline_;
@@ -134,13 +190,15 @@ std::vector<CurveSample> sampleFunction(TExpress& formula, const TPlotFrame& fra
                                         const TDomain& domain, int precision, int thickness) {
     std::vector<CurveSample> samples;
     forEachSample(formula, frame, domain, precision, thickness,
-                  [&](const CurveSample& sample) { samples.push_back(sample); });
+                  [&](const CurveSample* chunk, std::size_t count) {
+                      samples.insert(samples.end(), chunk, chunk + count);
+                  });
     return samples;
 }
 
 void strokeSamples(Canvas& canvas, const TPlotFrame& frame, const std::vector<CurveSample>& samples) {
     CurveStrokes strokes(canvas, frame);
-    for (const CurveSample& sample : samples) strokes.add(sample);
+    strokes.add(samples.data(), samples.size());
     strokes.finish();
 }
 
@@ -160,7 +218,7 @@ std::vector<int> drawFunctionCurves(Canvas& canvas, const TPlotFrame& frame,
         canvas.setPen(curve.colour, options.thickness + 1);
         CurveStrokes strokes(canvas, frame);
         forEachSample(expression, frame, curve.domain, options.precision, options.thickness,
-                      [&](const CurveSample& sample) { strokes.add(sample); });
+                      [&](const CurveSample* chunk, std::size_t count) { strokes.add(chunk, count); });
         strokes.finish();
     }
     return failed;

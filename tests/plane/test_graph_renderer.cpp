@@ -255,6 +255,55 @@ TEST_F(RendererTest, SamplesOutsideARestrictedDomainAreNotEvaluated) {
     }
 }
 
+// The sampling rule written plainly: the step after each abscissa is fine where
+// the value moved by more than 5 pixels / thickness since the last one.
+std::vector<CurveSample> referenceSamples(TExpress& formula, const TPlotFrame& frame,
+                                          const TDomain& domain, int precision) {
+    const long double coarse[] = {4 * frame.pixelx, frame.pixelx / 2, frame.pixelx / 5};
+    const long double fine[] = {frame.pixelx, frame.pixelx / 8, frame.pixelx / 30};
+    std::vector<CurveSample> samples;
+    long double x = frame.xmin, previous = 0, y = 0;
+    do {
+        if (domain.contains(x)) {
+            y = formula.Evaluate(x, 0, 0);
+            samples.push_back({x, y});
+        }
+        x += std::fabs(y - previous) > 5 * frame.pixelx / 3 ? fine[precision - 1]
+                                                            : coarse[precision - 1];
+        previous = y;
+    } while (x <= frame.xmax);
+    return samples;
+}
+
+struct SamplingCase {
+    const char* formula;
+    TDomain domain;
+};
+
+// Thousands of samples: the values and steps carry over from one batch of
+// samples to the next, also across a stretch outside the domain.
+TEST_F(RendererTest, SamplesFollowTheSteppingRuleOverTheWholeWidth) {
+    const SamplingCase cases[] = {{"sin(10*x)", TDomain{}},
+                                  {"1/x", TDomain{}},
+                                  {"ln(x)", TDomain{}},
+                                  {"x^3", TDomain{-7.5L, -1, true}},
+                                  {"e(x)", TDomain{-1, 0.5L, true}}};
+    for (const SamplingCase& c : cases) {
+        TExpress formula;
+        formula.setExpression(c.formula);
+        for (int precision = 1; precision <= 3; ++precision) {
+            SCOPED_TRACE(std::string(c.formula) + " at precision " + std::to_string(precision));
+            const auto expected = referenceSamples(formula, frame, c.domain, precision);
+            const auto samples = sampleFunction(formula, frame, c.domain, precision, 3);
+            ASSERT_EQ(samples.size(), expected.size());
+            for (std::size_t i = 0; i < samples.size(); ++i) {
+                ASSERT_EQ(samples[i].x, expected[i].x) << "sample " << i;
+                ASSERT_EQ(samples[i].y, expected[i].y) << "sample " << i;
+            }
+        }
+    }
+}
+
 // --- curves -------------------------------------------------------------------
 
 struct CurvePoint {
