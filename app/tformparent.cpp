@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -127,10 +128,15 @@ constexpr int MainWindowCursor = 5;
 
 QString soundPath(const char* name) { return QDir(soundFolder(QString::fromStdString(AppFolder))).filePath(name); }
 
+// The area stacks its windows again at each activation, in the order they were
+// last active: a window only raised would fall back under the active one at the
+// next click elsewhere. So the window shown becomes the active one.
 void showWindow(QWidget* window) {
     if (!window) return;
     window->show();
     window->raise();
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(window); sub && sub->mdiArea())
+        sub->mdiArea()->setActiveSubWindow(sub);
 }
 
 void showWithDestroyButton(TwoPointDialog* dialog) {

@@ -8,6 +8,8 @@
 #include <QFileDialog>
 #include <QFileIconProvider>
 #include <QImage>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -35,6 +37,9 @@
 #include "platform/cursors.h"
 #include "tests/support/program_fixture.h"
 #include "tools/tcalczone.h"
+#include "tools/tparite.h"
+#include "tools/tperizone.h"
+#include "tools/ttabval.h"
 #include "tools/tzerozone.h"
 
 namespace {
@@ -270,6 +275,38 @@ TEST_F(MainWindowTest, ExerciseSheetChoiceEndsTheIntro) {
     main->loadtdCanClose(QDir(program.appFolder()).filePath("td/absent.txt"));
     EXPECT_FALSE(IntroRunning);
 }
+
+// A window chosen again from the menu, while another window lies over it, must
+// stay in front when the user goes on in a third window.
+struct ReopenCase {
+    const char* name;
+    const char* chosen;  // menu items, the first chosen again at the end
+    const char* other;
+    QMdiSubWindow* (*window)();
+    QMdiSubWindow* (*covering)();
+};
+
+class ReopenedWindow : public MainWindowTest, public ::testing::WithParamInterface<ReopenCase> {};
+
+TEST_P(ReopenedWindow, StaysInFrontWhenAnotherWindowIsUsed) {
+    item("Fonctiondex1")->trigger();
+    item(GetParam().chosen)->trigger();
+    item(GetParam().other)->trigger();
+    item(GetParam().chosen)->trigger();
+    main->mdiArea->setActiveSubWindow(foncZone);
+    const QList<QMdiSubWindow*> order = main->mdiArea->subWindowList(QMdiArea::StackingOrder);
+    EXPECT_GT(order.indexOf(GetParam().window()), order.indexOf(GetParam().covering()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Windows, ReopenedWindow,
+    ::testing::Values(ReopenCase{"zeros", "Zros1", "ableaudevaleur1",
+                                 []() -> QMdiSubWindow* { return zerozone; },
+                                 []() -> QMdiSubWindow* { return tabval; }},
+                      ReopenCase{"parity", "Parit1", "Priode1",
+                                 []() -> QMdiSubWindow* { return parite; },
+                                 []() -> QMdiSubWindow* { return perizone; }}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 struct MenuItemCase {
     const char* name;
