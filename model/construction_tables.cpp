@@ -1,5 +1,7 @@
 #include "model/construction_tables.h"
 
+#include <algorithm>
+
 std::array<TPointRecord, PointSlots + 1> PointTable;
 int PointCount = 0;
 std::array<TLineRecord, LineCapacity> LineTable;
@@ -86,6 +88,14 @@ int deleteLastPoint() {
         if (SegmentTable[i].p1 == removed) SegmentTable[i].p1 = OriginSlot;
         if (SegmentTable[i].p2 == removed) SegmentTable[i].p2 = OriginSlot;
     }
+    // Polygons and facets follow too: a vertex left on the removed slot would
+    // take the place of the next point made, and a session holding it could
+    // not be opened again.
+    for (int i = 0; i < PolygonCount; ++i) {
+        TPolygonRecord& polygon = PolygonTable[i];
+        std::replace(polygon.vertices.begin(), polygon.vertices.begin() + polygon.vertexCount, removed, OriginSlot);
+    }
+    for (int i = 0; i < FacetCount; ++i) std::ranges::replace(FacetTable[i].points, removed, OriginSlot);
     return removed;
 }
 

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <algorithm>
+#include <array>
 #include <memory>
 #include <string>
 
@@ -76,7 +78,7 @@ TEST_F(ConstructionTables, OriginIsAlwaysAValidReference) {
     EXPECT_FALSE(isValidPointReference(0));
 }
 
-TEST_F(ConstructionTables, DeletingTheLastPointRepointsLinesAndSegmentsToTheOrigin) {
+TEST_F(ConstructionTables, DeletingTheLastPointRepointsEveryFigureThroughItToTheOrigin) {
     createPoints(3);
     LineTable[0] = TLineRecord{LineKind::TwoPoints, 1, 3};
     LineTable[1] = TLineRecord{LineKind::TwoPoints, 3, 2};
@@ -85,6 +87,9 @@ TEST_F(ConstructionTables, DeletingTheLastPointRepointsLinesAndSegmentsToTheOrig
     SegmentTable[0] = {3, 1};
     SegmentTable[1] = {1, 2};
     SegmentCount = 2;
+    ASSERT_TRUE(appendPolygon("ACBC", false));
+    FacetTable[0].points = {1, 3, 2, 0};
+    FacetCount = 1;
     EXPECT_EQ(deleteLastPoint(), 3);
     EXPECT_EQ(PointCount, 2);
     EXPECT_EQ(LineTable[0].p2, OriginSlot);
@@ -93,6 +98,9 @@ TEST_F(ConstructionTables, DeletingTheLastPointRepointsLinesAndSegmentsToTheOrig
     EXPECT_EQ(LineTable[2].p1, 3);
     EXPECT_EQ(SegmentTable[0].p1, OriginSlot);
     EXPECT_EQ(SegmentTable[1].p2, 2);
+    const std::array<int, 4> polygon{1, OriginSlot, 2, OriginSlot};
+    EXPECT_TRUE(std::equal(polygon.begin(), polygon.end(), PolygonTable[0].vertices.begin()));
+    EXPECT_EQ(FacetTable[0].points, (std::array<int, 4>{1, OriginSlot, 2, 0}));
 }
 
 TEST_F(ConstructionTables, DeletingWithNoPointDoesNothing) {
