@@ -16,6 +16,9 @@
 #include <vector>
 
 #include "constructions/next_name_labels.h"
+#include "constructions/trotzone.h"
+#include "constructions/tsymzone.h"
+#include "constructions/ttranszone.h"
 #include "curves/tanimzone.h"
 #include "curves/tcartzone.h"
 #include "curves/tfoncpara.h"
@@ -103,6 +106,10 @@ const SessionControl Controls[] = {
      handlerOf<polairerepere, &Tpolairerepere::quadrillecercleClick>},
     {"grillepolaire.rayons_vus", controlOf<polairerepere, &Tpolairerepere::quadrillerayon>,
      handlerOf<polairerepere, &Tpolairerepere::quadrillecercleClick>},
+    // Whether the images' constructions are drawn.
+    {"translation.vecteurs", controlOf<transzone, &Ttranszone::vecteur>},
+    {"symetrie.construction", controlOf<symzone, &Tsymzone::axe>},
+    {"rotation.construction", controlOf<rotzone, &Trotzone::construction>},
     {"espace.surface", controlOf<fonc3d, &Tfonc3d::Editf>},
     {"espace.trame", controlOf<repere3d, &Trepere3d::fil>, handlerOf<repere3d, &Trepere3d::filClick>},
     {"espace.axes", controlOf<repere3d, &Trepere3d::reperevu>, handlerOf<repere3d, &Trepere3d::filClick>},
@@ -600,10 +607,11 @@ const ContentKind* kindNamed(std::string_view keyword) {
 
 // ---- Checks over the whole session ---------------------------------------------
 
-// A point may only lean on the origin or on points made before it, so that no
-// chain of images loops.
+// A point may only lean on the origin, the ends of the vectors i and j, or on
+// points made before it, so that no chain of images loops.
 bool earlierPoint(int reference, int slot) {
-    return reference == OriginSlot || (reference >= 1 && reference < slot);
+    return reference == OriginSlot || reference == UnitXSlot || reference == UnitYSlot
+           || (reference >= 1 && reference < slot);
 }
 
 std::vector<int> pointReferences(const TPointRecord& p) {

@@ -16,6 +16,9 @@
 
 #include "app/startup.h"
 #include "app/tformparent.h"
+#include "constructions/trotzone.h"
+#include "constructions/tsymzone.h"
+#include "constructions/ttranszone.h"
 #include "curves/tanimzone.h"
 #include "curves/tcartzone.h"
 #include "curves/tfoncpara.h"
@@ -87,11 +90,22 @@ void constructions(TFormparent&) {
     PointTable[t].second = OriginSlot;
     PointTable[t].factor = 0.5L;
     PointTable[t].showName = true;
+    // O moved by the vector i, whose end has a slot of its own.
+    const int u = addPoint(PointKind::Translation);
+    PointTable[u].source = OriginSlot;
+    PointTable[u].first = OriginSlot;
+    PointTable[u].second = UnitXSlot;
+    PointTable[u].factor = 1;
+    for (QCheckBox* shown : {transzone->vecteur, symzone->axe, rotzone->construction}) shown->setChecked(true);
     SegmentTable[SegmentCount++] = {a, b};
     LineTable[LineCount++] = TLineRecord{LineKind::TwoPoints, b, c, 0, 0, 0, 0, 0};
     LineTable[LineCount++] = TLineRecord{LineKind::ReducedEquation, 0, 0, 0, 0.5L, -1, 0, 0};
     ASSERT_TRUE(appendPolygon("ABCA", false));
     ASSERT_TRUE(appendPolygon("ABDA", true));
+}
+
+void hideTheConstructionsOfImages() {
+    for (QCheckBox* shown : {transzone->vecteur, symzone->axe, rotzone->construction}) shown->setChecked(false);
 }
 
 void manyPoints(TFormparent&) {
@@ -235,7 +249,7 @@ INSTANTIATE_TEST_SUITE_P(
     EachKindOfContent, SessionRoundTrip,
     testing::Values(RoundTripCase{"fonctions_et_domaines", functionsWithDomain},
                     RoundTripCase{"repere_et_graduations", frameAndGraduations},
-                    RoundTripCase{"constructions", constructions},
+                    RoundTripCase{"constructions", constructions, true, hideTheConstructionsOfImages},
                     RoundTripCase{"vingt_cinq_points", manyPoints},
                     RoundTripCase{"suite_recurrente", recurrentSequence},
                     RoundTripCase{"equation_cartesienne", cartesianEquation},
