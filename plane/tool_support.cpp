@@ -171,12 +171,6 @@ QHBoxLayout* makeStopRow(QWidget* widget, QToolButton* stop) {
     return row;
 }
 
-void showToolWindow(ToolWindow& window, QWidget* focus) {
-    window.show();
-    window.raise();
-    if (focus) focus->setFocus();
-}
-
 void hideAndFocusMainWindow(ToolWindow& window) {
     window.hide();
     if (QWidget* main = window.window(); main != &window) main->activateWindow();

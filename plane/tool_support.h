@@ -83,7 +83,5 @@ QHBoxLayout* makeButtonRow(QWidget* button, QToolButton* stop);
 // A widget taking the width, the stop button at its bottom right.
 QHBoxLayout* makeStopRow(QWidget* widget, QToolButton* stop);
 
-// Shows a tool window above the others, with the focus in `focus` when given.
-void showToolWindow(ToolWindow& window, QWidget* focus = nullptr);
 // Hides a tool window and gives the keyboard back to the main window.
 void hideAndFocusMainWindow(ToolWindow& window);

@@ -614,7 +614,7 @@ TEST(Closing, StopHidesEveryWindow) {
     Tcalczone calculator;
     for (ToolWindow* window : std::initializer_list<ToolWindow*>{
              &image, &antecedents, &zeros, &intersections, &table, &calculator}) {
-        showToolWindow(*window);
+        window->show();
         ASSERT_TRUE(window->isVisible());
         QTest::mouseClick(window->stop(), Qt::LeftButton);
         EXPECT_FALSE(window->isVisible()) << window->windowTitle().toStdString();
