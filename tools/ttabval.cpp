@@ -90,7 +90,11 @@ void Ttabval::BitBtn1Click() {
         to = 10;
     }
     const TablePlan plan = planValueTable(step, from, to);
-    if (plan.stepChanged) Editpas->setText(QString::fromStdString(FloatToStr(plan.step)));
+    if (plan.stepChanged) {
+        Editpas->setText(QString::fromStdString(FloatToStr(plan.step)));
+        // The field is narrower than such a number: its start is what tells.
+        Editpas->setCursorPosition(0);
+    }
     for (ColourEdit* field : {Editpas, a, b}) field->paintBlack();
 
     // A long table takes a second or two to fill.

@@ -405,6 +405,7 @@ TEST_F(TableWindow, TooLargeStepIsReplacedAndShown) {
     pressEnter(window.b);
     EXPECT_EQ(window.Editpas->text(), "1.33333333333333");
     EXPECT_EQ(window.Editpas->fontColour(), clBlack);
+    EXPECT_EQ(window.Editpas->cursorPosition(), 0);  // the field shows the number's start
     EXPECT_EQ(window.tableaudevaleurs->rowCount(), 17);
     EXPECT_EQ(cell(window.tableaudevaleurs, 0, 16), "20");
 }
