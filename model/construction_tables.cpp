@@ -93,7 +93,8 @@ int deleteLastPoint() {
     // not be opened again.
     for (int i = 0; i < PolygonCount; ++i) {
         TPolygonRecord& polygon = PolygonTable[i];
-        std::replace(polygon.vertices.begin(), polygon.vertices.begin() + polygon.vertexCount, removed, OriginSlot);
+        std::ranges::replace(polygon.vertices.begin(), polygon.vertices.begin() + polygon.vertexCount, removed,
+                             OriginSlot);
     }
     for (int i = 0; i < FacetCount; ++i) std::ranges::replace(FacetTable[i].points, removed, OriginSlot);
     return removed;
