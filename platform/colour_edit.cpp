@@ -17,6 +17,15 @@ void ColourEdit::setFontColour(TColor colour) {
 
 std::string ColourEdit::latin1Text() const { return text().toLatin1().toStdString(); }
 
+bool ColourEdit::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride && !hasSelectedText()
+        && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        event->ignore();
+        return true;
+    }
+    return QLineEdit::event(event);
+}
+
 void ColourEdit::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         emit enterPressed();

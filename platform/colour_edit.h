@@ -1,7 +1,8 @@
 #pragma once
 // An entry field that carries its state in its text colour: any change paints
 // it blue; its owner paints it black when the value is accepted and red when
-// it is refused. Enter emits enterPressed().
+// it is refused. Enter emits enterPressed(). The copy key copies the selected
+// text; with none selected it is left to the window (the graph's "Copier").
 
 #include <QLineEdit>
 
@@ -26,6 +27,7 @@ signals:
     void enterPressed();
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

@@ -36,6 +36,7 @@
 #include "platform/colour_edit.h"
 #include "platform/cursors.h"
 #include "tests/support/program_fixture.h"
+#include "tests/support/typing.h"
 #include "tools/tcalczone.h"
 #include "tools/tparite.h"
 #include "tools/tperizone.h"
@@ -215,6 +216,23 @@ TEST_F(MainWindowTest, CtrlCCopiesTheGraphPicture) {
     QTest::keyClick(grafzone->surface(), Qt::Key_C, Qt::ControlModifier);
     const QImage copied = QGuiApplication::clipboard()->image();
     EXPECT_EQ(copied.size(), QSize(grafzone->graphWidth() - 5, grafzone->graphHeight() - 5));
+}
+
+// After typing a formula the focus stays in its field: the key copies the
+// graph, unless text is selected there.
+TEST_F(MainWindowTest, CtrlCInAFormulaFieldCopiesTheGraphOrTheSelectedText) {
+    main->Fonctiondex1Click();
+    QApplication::setActiveWindow(main);
+    foncZone->Editf->setFocus();
+    typeAndEnter(*foncZone->Editf, "x^2-2");
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(foncZone->Editf, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_FALSE(QGuiApplication::clipboard()->image().isNull());
+    QGuiApplication::clipboard()->clear();
+    foncZone->Editf->selectAll();
+    QTest::keyClick(foncZone->Editf, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_TRUE(QGuiApplication::clipboard()->image().isNull());
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "x^2-2");
 }
 
 TEST_F(MainWindowTest, EscapeReturnsToTheNeutralMode) {
