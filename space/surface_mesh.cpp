@@ -43,7 +43,9 @@ SurfaceMesh buildSurfaceMesh(const std::string& formula, const TSpaceFrame& fram
     SurfaceMesh mesh;
     const long double h = gridStep(frame, step);
     TExpress expression;
-    expression.setExpression(NormaliseFormula(formula).substr(0, 255));
+    // The surface's slot holds its formula normalised once already, as the
+    // curves' slots do: a second pass would break the "exp" of e(x).
+    expression.setExpression(formula.substr(0, 255));
     if (expression.SyntaxError()) return mesh;
     mesh.compiled = true;
     mesh.cells.reserve(expectedCells(frame, h));

@@ -78,11 +78,13 @@ INSTANTIATE_TEST_SUITE_P(
         // The column at x = 0 (reached by additions of 0.2) touches two cells of each row.
         MeshCase{"inverse_leaves_out_the_cells_at_the_pole", "1/x", -3, 0.2L, true, 30 * 28, -5, 2.5L},
         // Every row opens with a square root of -3.
-        MeshCase{"square_root_left_of_zero_draws_nothing", "v(x)", -3, 0.4L, true, 0, -1, 1},
-        MeshCase{"square_root_from_zero_draws_everything", "v(x)", 0, 0.4L, true, 8 * 15, -1, std::sqrt(3.2L)},
+        MeshCase{"square_root_left_of_zero_draws_nothing", "sqrt(x)", -3, 0.4L, true, 0, -1, 1},
+        MeshCase{"square_root_from_zero_draws_everything", "sqrt(x)", 0, 0.4L, true, 8 * 15, -1, std::sqrt(3.2L)},
         // 40x reaches 100 below x = -2.5 and beyond x = 2.5: four columns are left out.
-        MeshCase{"values_of_100_or_more_left_out", "40x", -3, 0.4L, true, 11 * 15, -72, 88},
-        MeshCase{"formula_that_does_not_compile", "2x+", -3, 0.4L, false, 0, -1, 1}),
+        MeshCase{"values_of_100_or_more_left_out", "40*x", -3, 0.4L, true, 11 * 15, -72, 88},
+        // e(x) as its slot holds it.
+        MeshCase{"exponential", "exp(x)", -3, 0.4L, true, 15 * 15, -1, std::exp(3.0L)},
+        MeshCase{"formula_that_does_not_compile", "2*x+", -3, 0.4L, false, 0, -1, 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SurfaceMesh, NormalOfAPlaneIsItsUnitNormal) {
