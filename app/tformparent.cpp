@@ -587,6 +587,13 @@ QString withSuffix(QString path, const QString& suffix) {
     return path;
 }
 
+// A session's name always ends in its extension, the one the open dialog
+// lists, even when it has a dot of its own ("cours.v2").
+QString withSessionSuffix(QString path) {
+    if (!path.isEmpty() && !path.endsWith(".lumova", Qt::CaseInsensitive)) path += ".lumova";
+    return path;
+}
+
 }  // namespace
 
 void TFormparent::switchToKindOf(const SessionContent& content) {
@@ -624,9 +631,8 @@ void TFormparent::Ouvrirunesance1Click() {
 }
 
 void TFormparent::Enregistrerlasance1Click() {
-    const QString path = withSuffix(QFileDialog::getSaveFileName(this, QString::fromUtf8("Enregistrer la séance"),
-                                                                 QString(), QString::fromUtf8(SessionFilter)),
-                                    "lumova");
+    const QString path = withSessionSuffix(QFileDialog::getSaveFileName(
+        this, QString::fromUtf8("Enregistrer la séance"), QString(), QString::fromUtf8(SessionFilter)));
     if (path.isEmpty()) return;
     const QString error = saveSessionFile(path, captureSession());
     if (!error.isEmpty()) showMessage(error);

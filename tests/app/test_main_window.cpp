@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -233,6 +234,24 @@ TEST_F(MainWindowTest, CtrlCInAFormulaFieldCopiesTheGraphOrTheSelectedText) {
     QTest::keyClick(foncZone->Editf, Qt::Key_C, Qt::ControlModifier);
     EXPECT_TRUE(QGuiApplication::clipboard()->image().isNull());
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "x^2-2");
+}
+
+// A name with a dot of its own still gets the extension the open dialog lists.
+TEST_F(MainWindowTest, SavedSessionNamesEndInTheSessionExtension) {
+    QTemporaryDir folder;
+    const QString typed = folder.filePath("cours.v2");
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        answer.stop();
+        dialog->selectFile(typed);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    answer.start(10);
+    main->Enregistrerlasance1Click();
+    EXPECT_TRUE(QFileInfo::exists(typed + ".lumova"));
+    EXPECT_FALSE(QFileInfo::exists(typed));
 }
 
 TEST_F(MainWindowTest, EscapeReturnsToTheNeutralMode) {
