@@ -812,12 +812,23 @@ void TFormparent::ChargerunTD1Click() {
     loadtd->open();
 }
 
+namespace {
+
+// A page the shell cannot be asked to open (missing, or refused) is said.
+void openDocumentOrSay(const QString& path) {
+    if (openDocument(path)) return;
+    showMessage(QString::fromUtf8("Impossible d'ouvrir « %1 » : le fichier manque ou aucun programme ne sait l'ouvrir.")
+                    .arg(QDir::toNativeSeparators(path)));
+}
+
+}  // namespace
+
 void TFormparent::loadtdCanClose(const QString& fileName) {
     if (fileName.isEmpty()) return;
     // ".html" pages are exercise sheets too, not only ".htm" ones.
     for (const char* ending : {"htm", "html", "doc", "pdf"}) {
         if (fileName.endsWith(QString(".") + ending, Qt::CaseSensitive)) {
-            openDocument(fileName);
+            openDocumentOrSay(fileName);
             break;
         }
     }
@@ -825,7 +836,7 @@ void TFormparent::loadtdCanClose(const QString& fileName) {
 }
 
 void TFormparent::Aide1Click() {
-    openDocument(QDir(helpFolder(QString::fromStdString(AppFolder))).filePath("lumova.htm"));
+    openDocumentOrSay(QDir(helpFolder(QString::fromStdString(AppFolder))).filePath("lumova.htm"));
     endIntroIfRunning();
 }
 

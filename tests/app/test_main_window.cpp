@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileIconProvider>
 #include <QImage>
@@ -36,6 +37,7 @@
 #include "plane/treperezone.h"
 #include "platform/colour_edit.h"
 #include "platform/cursors.h"
+#include "platform/messages.h"
 #include "tests/support/program_fixture.h"
 #include "tests/support/typing.h"
 #include "tools/tcalczone.h"
@@ -311,6 +313,16 @@ TEST_F(MainWindowTest, ExerciseSheetChoiceEndsTheIntro) {
     EXPECT_TRUE(IntroRunning);
     main->loadtdCanClose(QDir(program.appFolder()).filePath("td/absent.txt"));
     EXPECT_FALSE(IntroRunning);
+}
+
+TEST_F(MainWindowTest, AMissingHelpPageOrSheetIsSaid) {
+    ASSERT_TRUE(QFile::remove(QDir(program.appFolder()).filePath("aide/lumova.htm")));
+    MessageCapture messages;
+    main->Aide1Click();
+    main->loadtdCanClose(QDir(program.appFolder()).filePath("td/absent.htm"));
+    ASSERT_EQ(messages.messages().size(), 2);
+    EXPECT_TRUE(messages.messages()[0].contains("lumova.htm"));
+    EXPECT_TRUE(messages.messages()[1].startsWith(QString::fromUtf8("Impossible d'ouvrir « ")));
 }
 
 // A window chosen again from the menu, while another window lies over it, must
