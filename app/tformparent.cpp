@@ -152,6 +152,10 @@ void place(QWidget* window, int left, int top) {
     if (window) window->move(left, top);
 }
 
+// The top nearest `top` at which a window that high stands whole in the area:
+// on a short screen it rises over the bottom of the graph rather than being cut.
+int wholeTop(int top, int height, int areaHeight) { return std::max(0, std::min(top, areaHeight - height)); }
+
 // Puts a window at (left, top), as wide as `width` (its own width when 0) and as
 // high as its controls ask within what the area leaves below `top`: the windows
 // beside and under the graph fit every screen layout, and their grids scroll.
@@ -159,11 +163,11 @@ void placeAt(QWidget* window, int left, int top, int width, int areaHeight) {
     if (!window) return;
     const QSize wanted = window->sizeHint();
     const int height = std::max(std::min(wanted.height(), areaHeight - top), window->minimumSizeHint().height());
-    window->setGeometry(left, top, width > 0 ? width : wanted.width(), height);
+    window->setGeometry(left, wholeTop(top, height, areaHeight), width > 0 ? width : wanted.width(), height);
 }
 
 // The space view's windows around it, for a column starting at X and a graph of that size.
-void placeSpaceDialogs(int X, int Y, int graphHeight, int graphWidth) {
+void placeSpaceDialogs(int X, int Y, int graphHeight, int graphWidth, int areaHeight) {
     const int spaceWidth = grafgl->width(), spaceHeight = grafgl->height();
     for (QWidget* solid : std::initializer_list<QWidget*>{cone, cylindre, sphere})
         if (solid) place(solid, spaceWidth - solid->width() / 2, spaceHeight - solid->height() / 2);
@@ -174,7 +178,7 @@ void placeSpaceDialogs(int X, int Y, int graphHeight, int graphWidth) {
     place(plandecoupe, X + 100, underFrame3d);
     place(pointtroisd, X + 70, underFrame3d);
     place(choixsection, graphWidth + 105, Y + heightOf(repere3d) + heightOf(plandecoupe) + 10);
-    place(fonc3d, 0, Y + graphHeight + 105);
+    place(fonc3d, 0, wholeTop(Y + graphHeight + 105, heightOf(fonc3d), areaHeight));
     if (fonc3d) place(planeq, fonc3d->x() + fonc3d->width() + 5, fonc3d->y());
 }
 
@@ -551,7 +555,7 @@ void TFormparent::placerfenetres(int screenWidth) {
     const int underChoice = underFrame + heightOf(choixf) + 5;
     for (QWidget* dialog : underChoiceDialogs()) placeAt(dialog, X, underChoice, columnWidth, areaHeight);
 
-    if (SpaceViewBuilt && grafgl) placeSpaceDialogs(X, Y, layout.height, layout.width);
+    if (SpaceViewBuilt && grafgl) placeSpaceDialogs(X, Y, layout.height, layout.width, areaHeight);
 
     const int underGraph = Y + layout.height + 5;
     for (QWidget* window : entryRow()) placeAt(window, 0, underGraph, 0, areaHeight);

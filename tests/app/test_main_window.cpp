@@ -447,6 +447,9 @@ class WindowPlacement : public MainWindowTest, public ::testing::WithParamInterf
 
 TEST_P(WindowPlacement, PutsTheToolsRightOfAndUnderTheGraph) {
     const LayoutCase& c = GetParam();
+    // Tall enough for the tools under the largest graph.
+    main->resize(1920, 1200);
+    QCoreApplication::processEvents();
     main->placerfenetres(c.screenWidth);
     EXPECT_EQ(grafzone->geometry(), QRect(0, 20, c.graphWidth, c.graphHeight));
     const int X = c.graphWidth + c.gap;
