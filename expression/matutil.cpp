@@ -95,19 +95,51 @@ long double bisectSignChange(Function g, const Line& f, long double x, long doub
     }
 }
 
+// Where exactly one end of [lo, hi] is defined: the part of it up to the edge
+// of the domain, found by bisection.
+template <typename Function>
+std::pair<long double, long double> definedPart(Function g, long double lo, long double hi) {
+    const bool fromLow = g(lo) != ErrorValue;
+    long double inside = fromLow ? lo : hi, outside = fromLow ? hi : lo;
+    for (int round = 0; round < MaxBisectionRounds; ++round) {
+        const long double m = (inside + outside) / 2;
+        if (m == inside || m == outside) break;
+        (g(m) != ErrorValue ? inside : outside) = m;
+    }
+    return fromLow ? std::pair{lo, inside} : std::pair{inside, hi};
+}
+
+// A step where the domain ends is scanned that much finer over its defined
+// part: ln(x) = -3 has its solution 0.05 in the step across 0.
+constexpr int EdgeSubdivisions = 16;
+
 // Bisects wherever G (the formula or its slope) changes sign between two scan
 // points while staying under the limit; keeps the midpoint where F is zero.
 template <typename Function>
 void findSignChangesOf(Function g, const Line& f, long double lower, long double upper,
                        long double step, long double limit, int stopDigits, int zeroDigits,
                        ZeroList& zeros) {
+    auto bisectIfItChangesSign = [&](long double x, long double width, long double ga, long double gb) {
+        if (ga == ErrorValue || gb == ErrorValue || zeros.count >= MaxZeros) return;
+        if (!(ga * gb <= 0 && std::fabs(ga) < limit && std::fabs(gb) < limit)) return;
+        const long double m = bisectSignChange(g, f, x, width, stopDigits);
+        if (isZeroTo(valueAt(f, m), zeroDigits)) append(zeros, RoundTo(m, 4));
+    };
     scan(zeros, lower, upper, step, [&](long double x) {
         const long double ga = g(x);
         const long double gb = g(x + step);
-        if (ga == ErrorValue || gb == ErrorValue || zeros.count >= MaxZeros) return;
-        if (!(ga * gb <= 0 && std::fabs(ga) < limit && std::fabs(gb) < limit)) return;
-        const long double m = bisectSignChange(g, f, x, step, stopDigits);
-        if (isZeroTo(valueAt(f, m), zeroDigits)) append(zeros, RoundTo(m, 4));
+        if ((ga == ErrorValue) == (gb == ErrorValue)) {
+            bisectIfItChangesSign(x, step, ga, gb);
+            return;
+        }
+        // Only strict changes: a zero at the edge itself is the domain-end pass's.
+        const auto [from, to] = definedPart(g, x, x + step);
+        const long double width = (to - from) / EdgeSubdivisions;
+        for (int k = 0; k < EdgeSubdivisions && width > 0; ++k) {
+            const long double a = from + k * width;
+            const long double left = g(a), right = g(a + width);
+            if (left * right < 0) bisectIfItChangesSign(a, width, left, right);
+        }
     });
 }
 

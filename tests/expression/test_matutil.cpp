@@ -165,7 +165,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ZerosCase{"HalfCircle", "sqrt(4-x^2)", -10, 10, 0.04L, {-2, 2}},
                       ZerosCase{"SquareRoot", "sqrt(x)", -10, 10, 0.04L, {0}},
                       ZerosCase{"DomainStartsAtTheLowerBound", "sqrt(x)", 0, 10, 0.04L, {0}},
-                      ZerosCase{"EndWhereTheValueIsNotZero", "ln(x)", -10, 10, 0.04L, {1}}),
+                      ZerosCase{"EndWhereTheValueIsNotZero", "ln(x)", -10, 10, 0.04L, {1}},
+                      ZerosCase{"ZeroInTheStepWhereTheDomainStarts", "ln(x)+3", -10, 10, 0.09L, {0.0498L}},
+                      ZerosCase{"ZeroInTheStepWhereTheDomainEnds", "ln(-x)+3", -10, 10, 0.07L, {-0.0498L}}),
     zerosName);
 
 INSTANTIATE_TEST_SUITE_P(
