@@ -49,18 +49,17 @@ SurfaceMesh buildSurfaceMesh(const std::string& formula, const TSpaceFrame& fram
     if (expression.SyntaxError()) return mesh;
     mesh.compiled = true;
     mesh.cells.reserve(expectedCells(frame, h));
+    // A failed evaluation gives ErrorValue, which is not drawable: the cells
+    // around it are left out and the rest of its row is drawn.
     for (long double y = frame.ymin; y <= frame.ymax && y + h > y; y += h) {
         long double x = frame.xmin;
-        long double zLeft = expression.Evaluate(x, y, 0);
-        long double zLeftUp = expression.Evaluate(x, y + h, 0);
-        if (MathError) continue;
+        long double zRight = expression.Evaluate(x, y, 0);
+        long double zRightUp = expression.Evaluate(x, y + h, 0);
         while (x <= frame.xmax && x + h > x) {
-            const long double z00 = zLeft, z01 = zLeftUp;
-            zLeft = expression.Evaluate(x + h, y, 0);
-            const bool failed = MathError;
-            zLeftUp = expression.Evaluate(x + h, y + h, 0);
-            const long double z10 = zLeft, z11 = zLeftUp;
-            if (!failed && !MathError && drawable(z00) && drawable(z10) && drawable(z11) && drawable(z01)) {
+            const long double z00 = zRight, z01 = zRightUp;
+            const long double z10 = zRight = expression.Evaluate(x + h, y, 0);
+            const long double z11 = zRightUp = expression.Evaluate(x + h, y + h, 0);
+            if (drawable(z00) && drawable(z10) && drawable(z11) && drawable(z01)) {
                 if (z11 > mesh.zmax) mesh.zmax = z11;
                 if (z11 < mesh.zmin) mesh.zmin = z11;
                 mesh.cells.push_back(cellAt(x, y, h, z00, z10, z11, z01));

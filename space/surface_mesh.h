@@ -28,7 +28,6 @@ struct SurfaceMesh {
 // Samples the typed formula on the grid of step h that starts at (xmin, ymin);
 // x and y move by repeated addition of h, so the last cells may overhang xmax
 // and ymax by up to h. A cell is left out when one of its values has magnitude
-// 100 or more or when an evaluation on its right-hand side fails; a row is left
-// out whole when its opening evaluation at (xmin, y + h) fails. On a frame
-// wider than 1000 steps the step grows to keep 1000 cells along a side.
+// 100 or more or is undefined. On a frame wider than 1000 steps the step grows
+// to keep 1000 cells along a side.
 SurfaceMesh buildSurfaceMesh(const std::string& formula, const TSpaceFrame& frame, long double h);

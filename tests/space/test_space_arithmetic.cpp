@@ -77,8 +77,10 @@ INSTANTIATE_TEST_SUITE_P(
         MeshCase{"range_from_the_far_corners_only", "x+y", -3, 0.4L, true, 15 * 15, -5.2L, 6},
         // The column at x = 0 (reached by additions of 0.2) touches two cells of each row.
         MeshCase{"inverse_leaves_out_the_cells_at_the_pole", "1/x", -3, 0.2L, true, 30 * 28, -5, 2.5L},
-        // Every row opens with a square root of -3.
-        MeshCase{"square_root_left_of_zero_draws_nothing", "sqrt(x)", -3, 0.4L, true, 0, -1, 1},
+        // Each row from its first cell whose corners are all at x >= 0 (left edge 0.2).
+        MeshCase{"square_root_drawn_where_it_is_defined", "sqrt(x)", -3, 0.4L, true, 7 * 15, -1, std::sqrt(3.0L)},
+        // The hemisphere of radius 2 stands inside the frame [-3, 3] x [-3, 3].
+        MeshCase{"hemisphere_inside_the_frame", "sqrt(4-x^2-y^2)", -3, 0.4L, true, 61, -1, std::sqrt(4 - 2 * 0.04L)},
         MeshCase{"square_root_from_zero_draws_everything", "sqrt(x)", 0, 0.4L, true, 8 * 15, -1, std::sqrt(3.2L)},
         // 40x reaches 100 below x = -2.5 and beyond x = 2.5: four columns are left out.
         MeshCase{"values_of_100_or_more_left_out", "40*x", -3, 0.4L, true, 11 * 15, -72, 88},
