@@ -514,6 +514,7 @@ void TFormparent::fermerfenetres() {
     if (foncZone)
         for (int slot = 1; slot <= 4; ++slot) foncZone->slotEdit(slot)->clear();
     if (kval) kval->valk->clear();
+    if (fonc3d) fonc3d->Editf->clear();
     if (grafzone) {
         grafzone->setStatusText(QString());
         grafzone->grafbar()->show();

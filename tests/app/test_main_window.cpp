@@ -38,6 +38,7 @@
 #include "platform/colour_edit.h"
 #include "platform/cursors.h"
 #include "platform/messages.h"
+#include "space/tfonc3d.h"
 #include "tests/support/program_fixture.h"
 #include "tests/support/typing.h"
 #include "tools/tcalczone.h"
@@ -70,6 +71,7 @@ protected:
             slot.colour = clBlack;
         }
         foncZone->Editg->setText("x+1");
+        fonc3d->Editf->setText("x*y");
         takePointSlot();
         LineCount = 2;
         PlotMode = InteractionMode::Browse;
@@ -112,6 +114,7 @@ TEST_P(GraphKindSwitch, ResetsTheStateAndSetsMenusAndFrame) {
     EXPECT_EQ(CurveSlot[1].colour, clBlue);
     EXPECT_EQ(CurveSlot[4].colour, clMaroon);
     EXPECT_TRUE(foncZone->Editg->text().isEmpty());
+    EXPECT_TRUE(fonc3d->Editf->text().isEmpty());
     EXPECT_EQ(PointCount, 0);
     EXPECT_EQ(LineCount, 0);
     EXPECT_FALSE(IntroRunning);
