@@ -304,10 +304,11 @@ std::string latin1Formula(std::string_view text) {
     return formula.toLatin1().toStdString();
 }
 
-// The surface's slot holds the text as typed; the others hold normalised formulas.
-bool formulaCompiles(int slot, const std::string& formula) {
+// Every slot, the surface's too, holds its formula normalised: normalising it
+// again would break the "exp" of e(x).
+bool formulaCompiles(const std::string& formula) {
     TExpress expression;
-    expression.setExpression(slot == 5 ? NormaliseFormula(formula) : formula);
+    expression.setExpression(formula);
     return !expression.SyntaxError();
 }
 
@@ -319,7 +320,7 @@ void readSlot(LineFields& fields, SessionContent& content) {
     curve.domain.hi = fields.number();
     const std::string_view text = fields.rest();
     curve.formula = latin1Formula(text);
-    if (!curve.formula.empty() && !formulaCompiles(slot, curve.formula))
+    if (!curve.formula.empty() && !formulaCompiles(curve.formula))
         refuse(QString::fromUtf8("la formule %1 est incorrecte.").arg(inQuotes(text)));
 }
 

@@ -138,7 +138,8 @@ void animationFields(TFormparent& main) {
 
 void surfaceInSpace(TFormparent& main) {
     main.fxyz1Click();
-    CurveSlot[5].formula = "sin(x)*cos(y)";
+    // Typed as a user does: the slot holds it normalised, with "exp".
+    typeAndEnter(*fonc3d->Editf, "e(-x^2)cos(y)");
     SpaceFrame.xmin = -2;
     SpaceFrame.xmax = 4.5L;
     SpaceFrame.ymin = -1;
