@@ -1,5 +1,7 @@
 #include "tools/property_modes.h"
 
+#include <QMdiArea>
+
 #include "expression/matutil.h"
 #include "model/plot_state.h"
 #include "plane/graph_interaction.h"
@@ -41,6 +43,17 @@ bool rightSide(int column, long double (&values)[3]) {
     return true;
 }
 
+// Showing a window that stays on top makes the MDI area stack the others again,
+// in reverse: the tool windows over the graph keep the order they had.
+void showKeepingTheStackingOrder(QMdiSubWindow& window) {
+    if (window.isVisible() || !window.mdiArea()) return window.show();
+    const QList<QMdiSubWindow*> order = window.mdiArea()->subWindowList(QMdiArea::StackingOrder);
+    window.show();
+    for (QMdiSubWindow* other : order)
+        if (other->isVisible()) other->raise();
+    window.raise();
+}
+
 }  // namespace
 
 void variationsMouseMove(Tgrafzone& graph, int column, int) {
@@ -58,7 +71,7 @@ void variationsMouseMove(Tgrafzone& graph, int column, int) {
         // The variations are read from left to right.
         const bool goingRight = DragStartX - column < 1;
         if (slope != ErrorValue && goingRight) {
-            varzone->show();
+            showKeepingTheStackingOrder(*varzone);
             varzone->showSlope(slope);
         } else {
             varzone->hide();

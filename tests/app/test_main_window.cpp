@@ -29,6 +29,7 @@
 #include "app/tintro.h"
 #include "model/construction_tables.h"
 #include "model/plot_state.h"
+#include "plane/graph_interaction.h"
 #include "plane/tchangedomaine.h"
 #include "plane/tchoixf.h"
 #include "plane/tfonczone.h"
@@ -41,10 +42,13 @@
 #include "space/tfonc3d.h"
 #include "tests/support/program_fixture.h"
 #include "tests/support/typing.h"
+#include "tools/property_modes.h"
 #include "tools/tcalczone.h"
+#include "tools/tderivzone.h"
 #include "tools/tparite.h"
 #include "tools/tperizone.h"
 #include "tools/ttabval.h"
+#include "tools/tvarzone.h"
 #include "tools/tzerozone.h"
 
 namespace {
@@ -359,6 +363,26 @@ INSTANTIATE_TEST_SUITE_P(
                                  []() -> QMdiSubWindow* { return parite; },
                                  []() -> QMdiSubWindow* { return perizone; }}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The drag of the variations hides and shows their window as it changes direction.
+TEST_F(MainWindowTest, VariationsWindowComingBackLeavesTheChoiceInFront) {
+    QApplication::setActiveWindow(main);
+    item("Fonctiondex1")->trigger();
+    typeAndEnter(*foncZone->Editf, "x^3-3x");
+    item("Drivation2")->trigger();
+    item("Variaion1")->trigger();
+    main->mdiArea->setActiveSubWindow(grafzone);
+    varzone->hide();
+    MouseButton = 1;
+    DragStartX = 90;
+    variationsMouseMove(*grafzone, 100, 0);
+    MouseButton = 0;
+    ASSERT_TRUE(varzone->isVisible());
+    main->mdiArea->setActiveSubWindow(grafzone);
+    QCoreApplication::processEvents();
+    const QList<QMdiSubWindow*> order = main->mdiArea->subWindowList(QMdiArea::StackingOrder);
+    EXPECT_GT(order.indexOf(choixf), order.indexOf(derivzone));
+}
 
 struct MenuItemCase {
     const char* name;
