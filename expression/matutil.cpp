@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstddef>
+#include <optional>
 #include <thread>
 #include <utility>
 
@@ -79,18 +80,22 @@ bool halveTowardsSignChange(Function g, long double& lo, long double& hi) {
 }
 
 // Bisects [x, x + step] on g and returns the final midpoint; it stops once F
-// at that midpoint is zero to stopDigits decimals.
+// at that midpoint is zero to stopDigits decimals, when these are given.
 template <typename Function>
 long double bisectSignChange(Function g, const Line& f, long double x, long double step,
-                             int stopDigits) {
+                             std::optional<int> stopDigits) {
     long double lo = x;
     long double hi = x + step;
+    // Where the curve is flat (a tangent, a double root) F is small well before
+    // the solution: an exact zero at an end is taken as it is.
+    if (g(lo) == 0) return lo;
+    if (g(hi) == 0) return hi;
     for (int round = 1;; ++round) {
         const bool defined = halveTowardsSignChange(g, lo, hi);
         const long double m = (lo + hi) / 2;
         const long double fm = valueAt(f, m);
-        if (!defined || round >= MaxBisectionRounds || isZeroTo(hi - lo, 12) || isZeroTo(fm, stopDigits) ||
-            std::fabs(fm) > 15)
+        if (!defined || round >= MaxBisectionRounds || isZeroTo(hi - lo, 12) ||
+            (stopDigits && isZeroTo(fm, *stopDigits)) || std::fabs(fm) > 15)
             return m;
     }
 }
@@ -117,7 +122,7 @@ constexpr int EdgeSubdivisions = 16;
 // points while staying under the limit; keeps the midpoint where F is zero.
 template <typename Function>
 void findSignChangesOf(Function g, const Line& f, long double lower, long double upper,
-                       long double step, long double limit, int stopDigits, int zeroDigits,
+                       long double step, long double limit, std::optional<int> stopDigits, int zeroDigits,
                        ZeroList& zeros) {
     auto bisectIfItChangesSign = [&](long double x, long double width, long double ga, long double gb) {
         if (ga == ErrorValue || gb == ErrorValue || zeros.count >= MaxZeros) return;
@@ -151,10 +156,12 @@ void findSignChanges(const Line& f, long double lower, long double upper, long d
 }
 
 // Pass B: zeros where F touches the axis, found where its slope changes sign.
+// F is flat there: small to 8 decimals up to 1e-4 from the zero, which would
+// then be rounded wrongly (0.9999 for (x-1)^2), so the slope is bisected to the end.
 void findTouchingZeros(const Line& f, long double lower, long double upper, long double step,
                        ZeroList& zeros) {
-    findSignChangesOf([&f](long double x) { return forwardDifference(f, x); }, f, lower, upper, step, 15, 8,
-                      4, zeros);
+    findSignChangesOf([&f](long double x) { return forwardDifference(f, x); }, f, lower, upper, step, 15,
+                      std::nullopt, 4, zeros);
 }
 
 // Pass C: zeros at an end of the domain, where F stops being defined.

@@ -157,7 +157,9 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     TouchingZeros, FindZerosTest,
     ::testing::Values(ZerosCase{"Square", "x^2", -10, 10, 0.04L, {0}},
-                      ZerosCase{"SortedAcrossPasses", "x^2*(x-3)", -10, 10, 0.04L, {0, 3}}),
+                      ZerosCase{"SortedAcrossPasses", "x^2*(x-3)", -10, 10, 0.04L, {0, 3}},
+                      ZerosCase{"DoubleRootRoundedFromItsValue", "(x-1)^2", -10, 10, 3 * 20 / 680.0L, {1}},
+                      ZerosCase{"SineReachingOne", "sin(x)-1", -10, 10, 3 * 20 / 680.0L, {-4.7124L, 1.5708L, 7.854L}}),
     zerosName);
 
 INSTANTIATE_TEST_SUITE_P(
@@ -174,7 +176,8 @@ INSTANTIATE_TEST_SUITE_P(
     Duplicates, FindZerosTest,
     ::testing::Values(ZerosCase{"ZeroOnAScanPointFoundTwice", "x", -1, 1, 0.5L, {0, 0}},
                       ZerosCase{"ZeroFoundBySignChangeAndDomainEnd", "sqrt(x)", -1, 1, 0.5L,
-                                {0, 0}}),
+                                {0, 0}},
+                      ZerosCase{"FlatZeroOnAScanPointFoundExactly", "(x-1)^2", -1, 3, 0.5L, {1, 1, 1}}),
     zerosName);
 
 INSTANTIATE_TEST_SUITE_P(
