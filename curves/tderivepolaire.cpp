@@ -11,10 +11,8 @@ QPointer<Tderivepolaire> derivepolaire;
 
 Tderivepolaire::Tderivepolaire(QWidget* parent)
     : ToolWindow(QString::fromUtf8("Dérivée"), parent),
-      result(named("result", new QLabel)),
+      result(makeResultLabel("result")),
       BitBtn1(named("BitBtn1", new QPushButton("Go !"))) {
-    result->setWordWrap(true);
-    result->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* layout = new QGridLayout(body());
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(new QLabel("R'(x)="), 0, 0, Qt::AlignTop);
@@ -28,5 +26,6 @@ Tderivepolaire::Tderivepolaire(QWidget* parent)
 // Slot g holds the derivative between the parentheses the tangents need.
 void Tderivepolaire::BitBtn1Click() {
     const std::string& stored = CurveSlot[2].formula;
-    result->setText(stored.size() < 2 ? QString("??") : QString::fromLatin1(stored.substr(1, stored.size() - 2).c_str()));
+    showResult(*result, stored.size() < 2 ? QString("??")
+                                          : QString::fromLatin1(stored.substr(1, stored.size() - 2).c_str()));
 }

@@ -18,19 +18,12 @@ QString derivativeShown(const std::string& formula) {
     return derivative ? QString::fromLatin1(derivative->c_str()) : "??";
 }
 
-QLabel* derivativeLabel(const char* name) {
-    auto* label = named(name, new QLabel);
-    label->setWordWrap(true);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return label;
-}
-
 }  // namespace
 
 Tderivpara::Tderivpara(QWidget* parent)
     : ToolWindow(QString::fromUtf8("Dérivation"), parent),
-      fprime(derivativeLabel("fprime")),
-      gprime(derivativeLabel("gprime")),
+      fprime(makeResultLabel("fprime")),
+      gprime(makeResultLabel("gprime")),
       BitBtn1(named("BitBtn1", new QPushButton("Go !"))) {
     auto* layout = new QGridLayout(body());
     layout->setContentsMargins(0, 0, 0, 0);
@@ -45,6 +38,6 @@ Tderivpara::Tderivpara(QWidget* parent)
 }
 
 void Tderivpara::BitBtn1Click() {
-    fprime->setText(derivativeShown(CurveSlot[1].formula));
-    gprime->setText(derivativeShown(CurveSlot[2].formula));
+    showResult(*fprime, derivativeShown(CurveSlot[1].formula));
+    showResult(*gprime, derivativeShown(CurveSlot[2].formula));
 }

@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTableWidget>
@@ -169,6 +170,25 @@ QHBoxLayout* makeStopRow(QWidget* widget, QToolButton* stop) {
     row->addWidget(widget, 1);
     row->addWidget(stop, 0, Qt::AlignBottom);
     return row;
+}
+
+namespace {
+
+constexpr int MinimumResultWidth = 160;
+
+}  // namespace
+
+QLabel* makeResultLabel(const char* name) {
+    auto* label = named(name, new QLabel);
+    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    label->setMinimumWidth(MinimumResultWidth);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+void showResult(QLabel& label, const QString& text) {
+    label.setText(text);
+    label.setToolTip(text);
 }
 
 void hideAndFocusMainWindow(ToolWindow& window) {

@@ -17,6 +17,7 @@ class QHBoxLayout;
 class QRadioButton;
 class QTableWidget;
 class QToolButton;
+class QLabel;
 class QVBoxLayout;
 class QWidget;
 class ToolWindow;
@@ -82,6 +83,12 @@ QVBoxLayout* makeBodyLayout(ToolWindow& window);
 QHBoxLayout* makeButtonRow(QWidget* button, QToolButton* stop);
 // A widget taking the width, the stop button at its bottom right.
 QHBoxLayout* makeStopRow(QWidget* widget, QToolButton* stop);
+
+// A one-line result that may be long (a derivative): cut at the window's edge
+// rather than widening or wrapping out of it; the whole text stays in its
+// tooltip and can be selected.
+QLabel* makeResultLabel(const char* name);
+void showResult(QLabel& label, const QString& text);
 
 // Hides a tool window and gives the keyboard back to the main window.
 void hideAndFocusMainWindow(ToolWindow& window);

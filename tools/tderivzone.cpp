@@ -12,27 +12,6 @@
 
 QPointer<Tderivzone> derivzone;
 
-namespace {
-
-constexpr int MinimumResultWidth = 160;
-
-// A long derivative is cut at the window's edge rather than widening it; the
-// whole text stays in its tooltip and can be selected.
-QLabel* makeResultLabel(const char* name) {
-    auto* label = named(name, new QLabel);
-    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    label->setMinimumWidth(MinimumResultWidth);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return label;
-}
-
-void showResult(QLabel* label, const QString& text) {
-    label->setText(text);
-    label->setToolTip(text);
-}
-
-}  // namespace
-
 Tderivzone::Tderivzone(QWidget* parent)
     : ToolWindow("Dérivation", parent),
       Label1(new QLabel("  f'(x)=")),
@@ -63,7 +42,7 @@ void Tderivzone::showDerivatives(const QString& undefinedFunction) {
     QLabel* const results[] = {fprime, gprime, hprime, iprime};
     for (int slot = 1; slot <= 4; ++slot) {
         const std::string& formula = slotFormula(slot);
-        showResult(results[slot - 1], formula.empty()
+        showResult(*results[slot - 1], formula.empty()
                                           ? undefinedFunction
                                           : QString::fromStdString(derivativeText(formula)));
     }

@@ -17,6 +17,7 @@
 
 #include "app/tformparent.h"
 #include "constructions/tsupprimer.h"
+#include "expression/matutil.h"
 #include "curves/tanimzone.h"
 #include "curves/tcartzone.h"
 #include "curves/tarcpara.h"
@@ -290,6 +291,15 @@ TEST_F(CurveWindows, ALissajousCurveBrowsedWithTheSliderAndMeasured) {
     main->menuItem("Drivation3")->trigger();
     QTest::mouseClick(derivpara->BitBtn1, Qt::LeftButton);
     EXPECT_EQ(derivpara->gprime->text(), "cos(2*x)*2");
+
+    // A long derivative stays on one line inside the window, whole in its tooltip.
+    const int width = derivpara->width();
+    CurveSlot[1].formula = NormaliseFormula("sin(x)cos(x)/(1+sin(x)^2)");
+    QTest::mouseClick(derivpara->BitBtn1, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_GT(derivpara->fprime->fontMetrics().horizontalAdvance(derivpara->fprime->text()), width);
+    EXPECT_EQ(derivpara->fprime->toolTip(), derivpara->fprime->text());
+    EXPECT_EQ(derivpara->width(), width);
 }
 
 struct ParametricTangentCase {
