@@ -8,6 +8,7 @@
 #include "model/construction_tables.h"
 #include "model/plot_state.h"
 #include "platform/messages.h"
+#include "platform/segment_clip.h"
 
 namespace {
 
@@ -55,6 +56,30 @@ void drawVertical(Canvas& window, long double x, Upward upward = Upward::Yes) {
     const int column = PlotFrame.column(x);
     if (upward == Upward::Yes) window.line(column, window.height(), column, 0);
     else window.line(column, 0, column, window.height());
+}
+
+// How many frame widths (and heights) around the frame a line is kept.
+constexpr long double Surroundings = 10;
+
+bool withinSurroundings(WorldPoint p, ClipPoint<long double> low, ClipPoint<long double> high) {
+    return p.x >= low.x && p.x <= high.x && p.y >= low.y && p.y <= high.y;
+}
+
+// Pixels far outside the picture are clamped one axis at a time, which would
+// turn a line with a far end (a point at 1E6, a deep zoom): such a line is
+// first cut, along itself, to the surroundings of the frame.
+void drawWorldLine(Canvas& window, WorldPoint from, WorldPoint to) {
+    const long double width = PlotFrame.xmax - PlotFrame.xmin, height = PlotFrame.ymax - PlotFrame.ymin;
+    const ClipPoint<long double> low{PlotFrame.xmin - Surroundings * width, PlotFrame.ymin - Surroundings * height};
+    const ClipPoint<long double> high{PlotFrame.xmax + Surroundings * width, PlotFrame.ymax + Surroundings * height};
+    if (!withinSurroundings(from, low, high) || !withinSurroundings(to, low, high)) {
+        ClipPoint<long double> a{from.x, from.y}, b{to.x, to.y};
+        if (!clipSegment(a, b, low, high)) return;
+        from = {a.x, a.y};
+        to = {b.x, b.y};
+    }
+    const PixelPoint a = pixelOf(from.x, from.y), b = pixelOf(to.x, to.y);
+    window.line(a.x, a.y, b.x, b.y);
 }
 
 bool insideFrame(int slot) { return PlotFrame.inside(PointTable[slot].x, PointTable[slot].y); }
@@ -107,9 +132,7 @@ void drawSymmetryAxis(Canvas& window, WorldPoint a, WorldPoint b) {
         return;
     }
     const long double s = (a.y - b.y) / (a.x - b.x);
-    const PixelPoint from = pixelOf(a.x - 100, a.y - 100 * s);
-    const PixelPoint to = pixelOf(b.x + 100, b.y + 100 * s);
-    window.line(from.x, from.y, to.x, to.y);
+    drawWorldLine(window, {a.x - 100, a.y - 100 * s}, {b.x + 100, b.y + 100 * s});
 }
 
 void drawSymmetryImage(Canvas& window, Canvas& offscreen, int slot, const ConstructionStyle& style) {
@@ -119,8 +142,7 @@ void drawSymmetryImage(Canvas& window, Canvas& offscreen, int slot, const Constr
                                            positionOf(point.second)));
     if (style.showSymmetryConstruction) {
         drawSymmetryAxis(window, positionOf(point.first), positionOf(point.second));
-        const PixelPoint source = pixelOfSlot(point.source), image = pixelOfSlot(slot);
-        window.line(source.x, source.y, image.x, image.y);
+        drawWorldLine(window, positionOf(point.source), positionOf(slot));
     }
     drawTraceDot(offscreen, slot, style.penWidth);
     drawMarked(window, slot);
@@ -191,14 +213,8 @@ void drawSegments(Canvas& window) {
     for (int i = 0; i < count; ++i) {
         const TSegmentRecord& segment = SegmentTable[i];
         if (segment.p1 == segment.p2 || !refersToPoints({segment.p1, segment.p2})) continue;
-        const PixelPoint a = pixelOfSlot(segment.p1), b = pixelOfSlot(segment.p2);
-        window.line(a.x, a.y, b.x, b.y);
+        drawWorldLine(window, positionOf(segment.p1), positionOf(segment.p2));
     }
-}
-
-void drawWorldLine(Canvas& window, WorldPoint from, WorldPoint to) {
-    const PixelPoint a = pixelOf(from.x, from.y), b = pixelOf(to.x, to.y);
-    window.line(a.x, a.y, b.x, b.y);
 }
 
 // y = m x + p across twice the frame's width on each side of the y axis.

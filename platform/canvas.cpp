@@ -8,6 +8,8 @@
 #include <map>
 #include <utility>
 
+#include "platform/segment_clip.h"
+
 namespace {
 
 // Coordinates far outside the picture are clipped anyway; keeping them within a
@@ -118,26 +120,13 @@ void walkLine(QPoint from, QPoint to, Visit visit) {
     }
 }
 
-// Liang-Barsky: keeps the part of the segment inside the rectangle, so that a
-// line reaching far outside the picture is walked only where it can be seen.
+// Keeps the part of the segment inside the rectangle, so that a line reaching
+// far outside the picture is walked only where it can be seen.
 bool clipSegment(QPointF& a, QPointF& b, const QRectF& box) {
-    const double dx = b.x() - a.x(), dy = b.y() - a.y();
-    double enter = 0, leave = 1;
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {a.x() - box.left(), box.right() - a.x(), a.y() - box.top(), box.bottom() - a.y()};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0) return false;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0) enter = std::max(enter, t);
-        else leave = std::min(leave, t);
-        if (enter > leave) return false;
-    }
-    const QPointF start = a;
-    a = start + QPointF(dx, dy) * enter;
-    b = start + QPointF(dx, dy) * leave;
+    ClipPoint<double> from{a.x(), a.y()}, to{b.x(), b.y()};
+    if (!clipSegment(from, to, {box.left(), box.top()}, {box.right(), box.bottom()})) return false;
+    a = QPointF(from.x, from.y);
+    b = QPointF(to.x, to.y);
     return true;
 }
 

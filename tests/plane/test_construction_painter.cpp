@@ -335,6 +335,22 @@ TEST_F(ConstructionPainter, LineThroughTwoPointsCrossesTheWholeWindow) {
     EXPECT_TRUE(redAt(9, 9));
 }
 
+// A far end is clamped to the pixel range; the line must still pass through its points.
+TEST_F(ConstructionPainter, LinesAndSegmentsWithAFarPointStayOnTheirLine) {
+    for (const long double far : {1e6L, 1e10L, 1e300L}) {
+        SCOPED_TRACE(double(far));
+        const int near = addPoint(PointKind::Fixed, 0, 0.5L);
+        const int away = addPoint(PointKind::Fixed, far, 2 * far + 0.5L);
+        LineTable[0] = TLineRecord{LineKind::TwoPoints, near, away};
+        LineCount = 1;
+        SegmentTable[0] = {away, near};
+        SegmentCount = 1;
+        draw();
+        for (const long double x : {-4.0L, -1.5L, 2.0L, 4.5L}) EXPECT_TRUE(redNearWorld(x, 2 * x + 0.5L)) << double(x);
+        EXPECT_FALSE(redNearWorld(4, 4.5L));
+    }
+}
+
 TEST_F(ConstructionPainter, VerticalLineThroughTwoPointsSpansTheFullHeight) {
     addPoint(PointKind::Fixed, 2, 1);
     addPoint(PointKind::Fixed, 2, 3);
