@@ -195,11 +195,11 @@ void Tgrafzone::composeBackBuffer(const GraphOptions& options) {
         OffscreenBitmap = QImage(width, height, QImage::Format_RGB32);
     clearGraph(offscreenCanvas_);
     PlotFrame.deriveFrom(width, height);
+    bool rewritten = false;
     if (!options.polar) {
         drawAxes(offscreenCanvas_, PlotFrame, options.thickness);
         if (options.grid) drawGrid(offscreenCanvas_, PlotFrame, options.thickness);
     } else {
-        bool rewritten = false;
         const PolarGridSteps steps = polarGridSteps(&rewritten);
         // In the polar frame the graduations are the grid's circles and rays.
         PlotFrame.graduex = steps.circle;
@@ -207,7 +207,8 @@ void Tgrafzone::composeBackBuffer(const GraphOptions& options) {
         drawPolarGrid(offscreenCanvas_, PlotFrame, options.thickness, steps);
         if (rewritten) emit polarGridRewritten();
     }
-    drawLabels(offscreenCanvas_, PlotFrame, options);
+    // The unit's label names the circles' step as drawn, once corrected.
+    drawLabels(offscreenCanvas_, PlotFrame, rewritten ? currentOptions() : options);
 }
 
 void Tgrafzone::trace() {

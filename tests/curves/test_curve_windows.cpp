@@ -389,6 +389,12 @@ TEST_F(CurveWindows, ARayOfZeroFallsBackToAQuarterTurn) {
     EXPECT_EQ(polairerepere->ray->text(), "pi/4");
     EXPECT_EQ(polairerepere->ray->fontColour(), clBlack);
     EXPECT_NEAR(double(PlotFrame.graduey), 0.7853975, 1e-12);
+    // Corrected at once: the picture, the unit's label included, is that of a step of 1.
+    typeAndEnter(*polairerepere->cerc, "0");
+    EXPECT_EQ(polairerepere->cerc->text(), "1");
+    const QImage corrected = grafzone->OffscreenBitmap.copy();
+    typeAndEnter(*polairerepere->cerc, "1");
+    EXPECT_EQ(grafzone->OffscreenBitmap, corrected);
     typeAndEnter(*polairerepere->cerc, "a+");
     EXPECT_EQ(polairerepere->cerc->fontColour(), clRed);
     main->menuItem("Xminxmax1")->trigger();
