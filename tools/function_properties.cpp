@@ -14,6 +14,7 @@ constexpr long double OddStartShift = 2;
 constexpr int PeriodScanDivisions = 2000;
 constexpr long double ShortestPeriod = 0.2L;
 constexpr int ConfirmationPixels = 10;
+constexpr long double OffPictureTolerance = 0.05L;
 constexpr long double PiAsWritten = 3.14L;
 
 bool hasScale(const TPlotFrame& frame) { return std::isfinite(frame.pixelx) && frame.pixelx > 0; }
@@ -27,13 +28,23 @@ bool symmetric(Symmetry symmetry, long double y, long double mirrorValue) {
 
 bool sameTo(long double a, long double b, int decimals) { return RoundTo(a, decimals) == RoundTo(b, decimals); }
 
+// Off the picture, near a pole, the period known to 1e-5 moves the values by
+// a few percent (tan(x) was confirmed only at 3pi): there they need only agree
+// to that much.
+bool sameWhereShown(long double a, long double b, const TPlotFrame& frame) {
+    if (sameTo(a, b, 1)) return true;
+    const long double shown = std::fmax(std::fabs(frame.ymin), std::fabs(frame.ymax));
+    if (a == ErrorValue || b == ErrorValue || std::fabs(a) <= shown || std::fabs(b) <= shown) return false;
+    return std::fabs(a - b) <= OffPictureTolerance * std::fmax(std::fabs(a), std::fabs(b));
+}
+
 // Every 10 pixels from x0 and x1 on, to the right edge, the function keeps
 // the same values to 1 decimal.
 bool confirmPeriod(TExpress& f, const TPlotFrame& frame, long double x0, long double x1) {
     const long double step = ConfirmationPixels * frame.pixelx;
     for (long long k = 1;; ++k) {
         const long double a = x0 + k * step, b = x1 + k * step;
-        const bool same = sameTo(f.Evaluate(a, 0, 0), f.Evaluate(b, 0, 0), 1);
+        const bool same = sameWhereShown(f.Evaluate(a, 0, 0), f.Evaluate(b, 0, 0), frame);
         if (a > frame.xmax || !same) return same;
     }
 }
