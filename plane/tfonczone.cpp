@@ -104,6 +104,9 @@ void TfoncZone::domainButtonClick(int slot) {
     changedomaine->emin->setText(QString::fromStdString(FloatToStr(lo)));
     changedomaine->emax->setText(QString::fromStdString(FloatToStr(hi)));
     changedomaine->appliquedf->setChecked(restricted);
+    // The bounds offered are the domain as it stands, not a change to confirm.
+    changedomaine->emin->paintBlack();
+    changedomaine->emax->paintBlack();
     changedomaine->show();
     changedomaine->raise();
 }

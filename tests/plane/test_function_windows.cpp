@@ -229,6 +229,9 @@ TEST_F(DomainWindowTest, ButtonOffersTheFrameRoundedForAFreeDomain) {
     EXPECT_EQ(domain->emax->text(), "7.94");
     EXPECT_FALSE(domain->appliquedf->isChecked());
     EXPECT_FALSE(CurveSlot[2].domain.restricted);
+    // What the window offers is not a change the user has yet to confirm.
+    EXPECT_EQ(domain->emin->fontColour(), clBlack);
+    EXPECT_EQ(domain->emax->fontColour(), clBlack);
 }
 
 // --- choice of function ----------------------------------------------------------
