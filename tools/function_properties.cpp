@@ -31,7 +31,7 @@ bool sameTo(long double a, long double b, int decimals) { return RoundTo(a, deci
 // Off the picture, near a pole, the period known to 1e-5 moves the values by
 // a few percent (tan(x) was confirmed only at 3pi): there they need only agree
 // to that much.
-bool sameWhereShown(long double a, long double b, const TPlotFrame& frame) {
+bool sameAfterThePeriod(long double a, long double b, const TPlotFrame& frame) {
     if (sameTo(a, b, 1)) return true;
     const long double shown = std::fmax(std::fabs(frame.ymin), std::fabs(frame.ymax));
     if (a == ErrorValue || b == ErrorValue || std::fabs(a) <= shown || std::fabs(b) <= shown) return false;
@@ -39,12 +39,12 @@ bool sameWhereShown(long double a, long double b, const TPlotFrame& frame) {
 }
 
 // Every 10 pixels from x0 and x1 on, to the right edge, the function keeps
-// the same values to 1 decimal.
+// the same values to 1 decimal (to a few percent off the picture).
 bool confirmPeriod(TExpress& f, const TPlotFrame& frame, long double x0, long double x1) {
     const long double step = ConfirmationPixels * frame.pixelx;
     for (long long k = 1;; ++k) {
         const long double a = x0 + k * step, b = x1 + k * step;
-        const bool same = sameWhereShown(f.Evaluate(a, 0, 0), f.Evaluate(b, 0, 0), frame);
+        const bool same = sameAfterThePeriod(f.Evaluate(a, 0, 0), f.Evaluate(b, 0, 0), frame);
         if (a > frame.xmax || !same) return same;
     }
 }
