@@ -22,6 +22,9 @@ namespace {
 // Title cells look like the fixed cells of a string grid.
 const QColor TitleBackground(0xF0, 0xF0, 0xF0);
 
+// A result label never narrows below this, however long its text.
+constexpr int MinimumResultWidth = 160;
+
 bool isUsable(long double value, bool (*acceptable)(long double)) {
     if (value == ErrorValue || !std::isfinite(value)) return false;
     return !acceptable || acceptable(value);
@@ -171,12 +174,6 @@ QHBoxLayout* makeStopRow(QWidget* widget, QToolButton* stop) {
     row->addWidget(stop, 0, Qt::AlignBottom);
     return row;
 }
-
-namespace {
-
-constexpr int MinimumResultWidth = 160;
-
-}  // namespace
 
 QLabel* makeResultLabel(const char* name) {
     auto* label = named(name, new QLabel);
