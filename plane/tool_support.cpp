@@ -14,6 +14,7 @@
 
 #include "expression/matutil.h"
 #include "model/construction_tables.h"
+#include "plane/string_grid.h"
 #include "platform/colour_edit.h"
 #include "platform/tool_window.h"
 
@@ -102,26 +103,13 @@ std::optional<std::pair<int, int>> pointPairOf(const std::string& name) {
     return std::make_pair(first, last);
 }
 
-QTableWidget* makeStringGrid(int columns, int rows, GridTitles titles, bool editable) {
-    auto* grid = new QTableWidget(rows, columns);
-    grid->setProperty("titleRow", titles != GridTitles::FirstColumn);
-    grid->setProperty("titleColumn", titles != GridTitles::FirstRow);
-    grid->horizontalHeader()->hide();
-    grid->verticalHeader()->hide();
-    grid->setEditTriggers(editable ? QAbstractItemView::AllEditTriggers
-                                   : QAbstractItemView::NoEditTriggers);
-    return grid;
-}
-
-void setCell(QTableWidget& grid, int column, int row, const QString& text) {
+void setCell(StringGrid& grid, int column, int row, const QString& text) {
     if (QTableWidgetItem* item = grid.item(row, column)) {
         item->setText(text);
         return;
     }
     auto* item = new QTableWidgetItem(text);
-    if ((column == 0 && grid.property("titleColumn").toBool())
-        || (row == 0 && grid.property("titleRow").toBool()))
-        item->setBackground(TitleBackground);
+    if (grid.isTitle(column, row)) item->setBackground(TitleBackground);
     grid.setItem(row, column, item);
 }
 

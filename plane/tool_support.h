@@ -16,6 +16,7 @@ class QGroupBox;
 class QHBoxLayout;
 class QRadioButton;
 class QTableWidget;
+class StringGrid;
 class QToolButton;
 class QLabel;
 class QVBoxLayout;
@@ -62,11 +63,8 @@ int pointSlotOf(const std::string& name);
 // first and last letters: their slots when both name a point and they differ.
 std::optional<std::pair<int, int>> pointPairOf(const std::string& name);
 
-// The string grids of the analysis windows: cells are addressed column first;
-// the first column holds titles, and so does the first row of most grids.
-enum class GridTitles { FirstColumn, FirstRowAndColumn, FirstRow };
-QTableWidget* makeStringGrid(int columns, int rows, GridTitles titles, bool editable);
-void setCell(QTableWidget& grid, int column, int row, const QString& text);
+// Cells of the string grids are addressed column first.
+void setCell(StringGrid& grid, int column, int row, const QString& text);
 QString cellText(const QTableWidget& grid, int column, int row);
 // Empties every cell from that column rightwards and from that row downwards.
 void clearCells(QTableWidget& grid, int firstColumn, int firstRow);

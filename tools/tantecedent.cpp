@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -35,7 +34,7 @@ Tantecedent::Tantecedent(QWidget* parent)
       Editantecedent(
           named("Editantecedent", new ColourEdit(nullptr, ColourEdit::ForcedCase::Lower))),
       BitBtn1(named("BitBtn1", new QPushButton("Go !"))),
-      result(named("result", makeStringGrid(10, 1, GridTitles::FirstColumn, false))) {
+      result(named("result", new StringGrid(10, 1, GridTitles::FirstColumn, false))) {
     RadioButton1->setChecked(true);
     setColumnWidths(*result, FirstColumnWidth, ColumnWidth);
     showExactly(*result, 2, 1);

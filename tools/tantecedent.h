@@ -4,6 +4,7 @@
 
 #include <QPointer>
 
+#include "plane/string_grid.h"
 #include "platform/tool_window.h"
 
 class ColourEdit;
@@ -11,7 +12,6 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
-class QTableWidget;
 
 class Tantecedent : public ToolWindow {
     Q_OBJECT
@@ -26,7 +26,7 @@ public:
     QRadioButton* RadioButton4;
     ColourEdit* Editantecedent;
     QPushButton* BitBtn1;
-    QTableWidget* result;
+    StringGrid* result;
 
     // "Go !" and Enter in Editantecedent.
     void BitBtn1Click();

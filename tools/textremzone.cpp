@@ -3,7 +3,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -27,7 +26,7 @@ Textremzone::Textremzone(QWidget* parent)
     : ToolWindow("Extremum", parent),
       Label2(new QLabel("Cherchons où la dérivée")),
       Label1(new QLabel("S'annule et change de signe.")),
-      result(named("result", makeStringGrid(GridColumns, GridRows, GridTitles::FirstRow, false))),
+      result(named("result", new StringGrid(GridColumns, GridRows, GridTitles::FirstRow, false))),
       BitBtn1(named("BitBtn1", new QPushButton("Go !"))) {
     setColumnWidths(*result, ColumnWidth, ColumnWidth);
     showAtLeast(*result, 1, 4);

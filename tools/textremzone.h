@@ -4,11 +4,11 @@
 
 #include <QPointer>
 
+#include "plane/string_grid.h"
 #include "platform/tool_window.h"
 
 class QLabel;
 class QPushButton;
-class QTableWidget;
 
 class Textremzone : public ToolWindow {
     Q_OBJECT
@@ -17,7 +17,7 @@ public:
 
     QLabel* Label2;
     QLabel* Label1;
-    QTableWidget* result;
+    StringGrid* result;
     QPushButton* BitBtn1;
 
     // "Go !".

@@ -4,7 +4,6 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -35,7 +34,7 @@ Tintersection::Tintersection(QWidget* parent)
       RadioButton7(makeSlotButton(2, GroupBox2)),
       RadioButton8(makeSlotButton(3, GroupBox2)),
       BitBtn1(named("BitBtn1", new QPushButton("Go !"))),
-      result(named("result", makeStringGrid(10, 2, GridTitles::FirstColumn, false))) {
+      result(named("result", new StringGrid(10, 2, GridTitles::FirstColumn, false))) {
     RadioButton2->setChecked(true);
     RadioButton7->setChecked(true);
     layOutInRow(GroupBox1, {RadioButton1, RadioButton2, RadioButton3, RadioButton4});

@@ -4,12 +4,12 @@
 
 #include <QPointer>
 
+#include "plane/string_grid.h"
 #include "platform/tool_window.h"
 
 class QGroupBox;
 class QPushButton;
 class QRadioButton;
-class QTableWidget;
 
 class Tintersection : public ToolWindow {
     Q_OBJECT
@@ -27,7 +27,7 @@ public:
     QRadioButton* RadioButton7;
     QRadioButton* RadioButton8;
     QPushButton* BitBtn1;
-    QTableWidget* result;
+    StringGrid* result;
 
     // "Go !".
     void BitBtn1Click();

@@ -6,7 +6,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <cmath>
@@ -43,7 +42,7 @@ Ttabval::Ttabval(QWidget* parent)
       a(named("a", new ColourEdit)),
       b(named("b", new ColourEdit)),
       tableaudevaleurs(named("tableaudevaleurs",
-                             makeStringGrid(5, GridRows, GridTitles::FirstRowAndColumn, false))),
+                             new StringGrid(5, GridRows, GridTitles::FirstRowAndColumn, false))),
       construitpoint(named("construitpoint", new QCheckBox("Afficher les points."))),
       BitBtn1(named("BitBtn1", new QPushButton("Go !"))) {
     setColumnWidths(*tableaudevaleurs, FirstColumnWidth, ColumnWidth);
@@ -100,7 +99,7 @@ void Ttabval::BitBtn1Click() {
     // A long table takes a second or two to fill.
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const ValueTable table = computeValueTable(plan);
-    QTableWidget& grid = *tableaudevaleurs;
+    StringGrid& grid = *tableaudevaleurs;
     grid.setRowCount(plan.lastRow + 2);
     setCell(grid, 0, 0, "x");
     for (int row = 1; row <= plan.lastRow + 1; ++row)

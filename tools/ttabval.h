@@ -4,13 +4,13 @@
 
 #include <QPointer>
 
+#include "plane/string_grid.h"
 #include "platform/tool_window.h"
 
 class ColourEdit;
 class QCheckBox;
 class QLabel;
 class QPushButton;
-class QTableWidget;
 
 class Ttabval : public ToolWindow {
     Q_OBJECT
@@ -23,7 +23,7 @@ public:
     ColourEdit* Editpas;
     ColourEdit* a;
     ColourEdit* b;
-    QTableWidget* tableaudevaleurs;
+    StringGrid* tableaudevaleurs;
     // Read by the graph window's construction drawing.
     QCheckBox* construitpoint;
     QPushButton* BitBtn1;

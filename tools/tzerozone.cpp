@@ -3,7 +3,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -25,7 +24,7 @@ constexpr int RowHeight = 30;
 Tzerozone::Tzerozone(QWidget* parent)
     : ToolWindow("Zéro(s)", parent),
       result(named("result",
-                   makeStringGrid(GridColumns, GridRows, GridTitles::FirstRowAndColumn, true))),
+                   new StringGrid(GridColumns, GridRows, GridTitles::FirstRowAndColumn, true))),
       BitBtn1(named("BitBtn1", new QPushButton("Go !"))) {
     result->verticalHeader()->setDefaultSectionSize(RowHeight);
     setColumnWidths(*result, 40, 120);

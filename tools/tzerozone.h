@@ -4,17 +4,17 @@
 
 #include <QPointer>
 
+#include "plane/string_grid.h"
 #include "platform/tool_window.h"
 
 class QPushButton;
-class QTableWidget;
 
 class Tzerozone : public ToolWindow {
     Q_OBJECT
 public:
     explicit Tzerozone(QWidget* parent = nullptr);
 
-    QTableWidget* result;
+    StringGrid* result;
     QPushButton* BitBtn1;
 
     // "Go !".
