@@ -20,6 +20,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTimer>
 #include <algorithm>
@@ -623,13 +624,24 @@ QString TFormparent::openSession(const QString& path) {
         return QString::fromUtf8("Cette séance montre le repère de l'espace, qui n'est pas disponible ici.");
     switchToKindOf(*reading.content);
     applySession(*reading.content);
+    rememberFileFolder(path);
     if (reading.content->sequenceState != 0) showWindow(suitezone);
     return QString();
 }
 
+QString TFormparent::fileDialogFolder(bool opening) const {
+    if (!fileFolder_.isEmpty() && QFileInfo(fileFolder_).isDir()) return fileFolder_;
+    const QString examples = QDir(QString::fromStdString(AppFolder)).filePath("seances");
+    if (opening && QFileInfo(examples).isDir()) return examples;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+void TFormparent::rememberFileFolder(const QString& path) { fileFolder_ = QFileInfo(path).absolutePath(); }
+
 void TFormparent::Ouvrirunesance1Click() {
-    const QString path = QFileDialog::getOpenFileName(this, QString::fromUtf8("Ouvrir une séance"), QString(),
-                                                      QString::fromUtf8(SessionFilter));
+    const QString path = QFileDialog::getOpenFileName(this, QString::fromUtf8("Ouvrir une séance"),
+                                                      fileDialogFolder(true), QString::fromUtf8(SessionFilter));
     if (path.isEmpty()) return;
     const QString error = openSession(path);
     if (!error.isEmpty()) showMessage(error);
@@ -637,21 +649,24 @@ void TFormparent::Ouvrirunesance1Click() {
 
 void TFormparent::Enregistrerlasance1Click() {
     const QString path = withSessionSuffix(QFileDialog::getSaveFileName(
-        this, QString::fromUtf8("Enregistrer la séance"), QString(), QString::fromUtf8(SessionFilter)));
+        this, QString::fromUtf8("Enregistrer la séance"), fileDialogFolder(false),
+        QString::fromUtf8(SessionFilter)));
     if (path.isEmpty()) return;
     const QString error = saveSessionFile(path, captureSession());
-    if (!error.isEmpty()) showMessage(error);
+    if (error.isEmpty()) rememberFileFolder(path);
+    else showMessage(error);
 }
 
 void TFormparent::Enregistrerlimage1Click() {
     QString filter;
     const QString path = QFileDialog::getSaveFileName(
-        this, QString::fromUtf8("Enregistrer l'image"), QString(),
+        this, QString::fromUtf8("Enregistrer l'image"), fileDialogFolder(false),
         QString::fromUtf8("Image PNG (*.png);;Dessin SVG (*.svg);;Document PDF (*.pdf)"), &filter);
     if (path.isEmpty()) return;
     const QString suffix = filter.contains("svg") ? "svg" : filter.contains("pdf") ? "pdf" : "png";
     const QString error = exportGraph(withSuffix(path, suffix));
-    if (!error.isEmpty()) showMessage(error);
+    if (error.isEmpty()) rememberFileFolder(path);
+    else showMessage(error);
 }
 
 void TFormparent::Imprimer1Click() {

@@ -60,6 +60,10 @@ public:
     // Opens a session: on refusal the work in progress stays as it was and the
     // returned text says why, in French.
     QString openSession(const QString& path);
+    // Where the file dialogs open: the folder of the last session or picture
+    // opened or saved; at first the example sessions for opening, the user's
+    // documents for saving.
+    QString fileDialogFolder(bool opening) const;
     // Repère
     void Raffraichir1Click();
     void Modeneutre1Click();
@@ -122,7 +126,9 @@ private:
     void setGraphCursorRemembered(int cursor);
     void toggleSetting(QAction* item, bool& setting);
     void endIntroIfRunning();
+    void rememberFileFolder(const QString& path);
     int layoutWidth_ = 0;
+    QString fileFolder_;
 };
 
 // The one TFormparent of the program, created at start-up; null before and after.

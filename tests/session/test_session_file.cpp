@@ -363,6 +363,22 @@ INSTANTIATE_TEST_SUITE_P(
         HostileCase{"plan_hors_de_l_espace", session("graphe 2 0\nplan 1 0 0 0\n"), "repère de l'espace"}),
     [](const testing::TestParamInfo<HostileCase>& info) { return std::string(info.param.name); });
 
+// The dialogs open first on the example sessions (to open) or the user's
+// documents (to save), then where the last session was opened.
+TEST_F(ProgramSession, FileDialogsOpenWhereTheLastSessionWas) {
+    const QString examples = QDir(program.appFolder()).filePath("seances");
+    EXPECT_EQ(QDir(main->fileDialogFolder(true)), QDir(examples));
+    EXPECT_NE(QDir(main->fileDialogFolder(false)), QDir(examples));
+    EXPECT_TRUE(QFileInfo(main->fileDialogFolder(false)).isDir());
+    ASSERT_TRUE(saveSessionFile(path("lecon.lumova"), captureSession()).isEmpty());
+    ASSERT_EQ(main->openSession(path("lecon.lumova")), QString());
+    EXPECT_EQ(QDir(main->fileDialogFolder(true)), QDir(folder.path()));
+    EXPECT_EQ(QDir(main->fileDialogFolder(false)), QDir(folder.path()));
+    // A file that cannot be read leaves the folder as it was.
+    EXPECT_NE(main->openSession(QDir(examples).filePath("absente.lumova")), QString());
+    EXPECT_EQ(QDir(main->fileDialogFolder(true)), QDir(folder.path()));
+}
+
 TEST_F(ProgramSession, FilesThatCannotBeReadOrWrittenAreReportedInFrench) {
     EXPECT_TRUE(main->openSession(path("absente.lumova")).contains(QString::fromUtf8("Impossible de lire")));
     // A folder stands where the file would go: the save fails and the folder stays.
