@@ -22,6 +22,17 @@ namespace {
 constexpr int CreateCursor = 13;   // construit.ico
 constexpr int DestroyCursor = 14;  // poubelle.ico
 
+// Why the last attempt created nothing, while the status bar still shows it:
+// the next attempt takes it away, so that it never seems to describe a later
+// success. Text the bar was given since (a mode's hint) stays.
+QString shownRefusal;
+
+void explainInStatusBar(Tgrafzone& graph, const QString& refusal) {
+    if (!refusal.isEmpty()) graph.setStatusText(refusal);
+    else if (!shownRefusal.isEmpty() && graph.statusText() == shownRefusal) graph.setStatusText(QString());
+    shownRefusal = refusal;
+}
+
 }  // namespace
 
 ConstructionDialog::ConstructionDialog(const QString& caption, QWidget* parent)
@@ -42,7 +53,7 @@ void ConstructionDialog::finishCreation(const Creation& creation, void (*redraw)
         if (creation.created) fields_[n]->paintBlack();
         else if (creation.isWrong(static_cast<int>(n))) fields_[n]->paintRed();
     }
-    if (!creation.message.empty() && grafzone) grafzone->setStatusText(QString::fromStdString(creation.message));
+    if (grafzone) explainInStatusBar(*grafzone, QString::fromStdString(creation.message));
     if (creation.created) redraw();
 }
 

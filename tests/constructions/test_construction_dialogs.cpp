@@ -138,6 +138,24 @@ INSTANTIATE_TEST_SUITE_P(
                    "Editnom"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(DialogScene, ARefusalInTheStatusBarGoesWithTheNextAttemptButAModeHintStays) {
+    dialog_.reset(new Tpcourbe);
+    const QString refusal = QString::fromUtf8("Le point n'est pas créé : la courbe de f ne passe pas dans la fenêtre.");
+    CurveSlot[1].formula = "x^2+100";
+    create();
+    EXPECT_EQ(grafzone->statusText(), refusal);
+    CurveSlot[1].formula = "x^2";
+    create();
+    EXPECT_EQ(grafzone->statusText(), "");
+
+    CurveSlot[1].formula = "x^2+100";
+    create();
+    grafzone->setStatusText("Cliquer sur le graphique.");
+    CurveSlot[1].formula = "x^2";
+    create();
+    EXPECT_EQ(grafzone->statusText(), "Cliquer sur le graphique.");
+}
+
 TEST_F(DialogScene, EveryNextNameLabelFollowsTheCount) {
     Tplibre free;
     Tpfixe fixed;
