@@ -45,62 +45,46 @@ QModelIndex shownAt(StringGrid& grid, QPoint point) {
     return view->indexAt(viewport->mapFrom(&grid, point));
 }
 
-TEST_P(StringGridTest, TitlesStayInViewOverScrolledCells) {
+// Whatever scrolled the grid (its bars, the wheel over the titles, the
+// keyboard), the titles face their cells and hide none the keyboard reaches.
+TEST_P(StringGridTest, TitlesFaceTheirCellsHoweverTheGridScrolls) {
     const GridCase& c = GetParam();
     StringGrid grid(Columns, Rows, c.titles, false);
     fillAndScrollAway(grid);
-    ASSERT_GT(grid.horizontalScrollBar()->value(), 0);
-    ASSERT_GT(grid.verticalScrollBar()->value(), 0);
     const QPoint origin = grid.viewport()->geometry().topLeft();
     const QRect area = grid.viewport()->rect();
-    // Inside the title column, the title row and neither, at several depths.
-    for (const QPoint at : {QPoint(5, 5), QPoint(5, area.height() / 2), QPoint(area.width() / 2, 5),
-                            QPoint(area.width() - 5, 10), QPoint(20, area.height() - 5),
-                            QPoint(area.width() / 2, area.height() / 2)}) {
-        const QModelIndex shown = shownAt(grid, origin + at);
-        const QModelIndex below = grid.indexAt(at);
-        ASSERT_TRUE(shown.isValid()) << at.x() << "," << at.y();
-        const bool inTitleColumn = c.titleColumn && at.x() < grid.columnWidth(0);
-        const bool inTitleRow = c.titleRow && at.y() < grid.rowHeight(0);
-        EXPECT_EQ(shown.column(), inTitleColumn ? 0 : below.column()) << at.x() << "," << at.y();
-        EXPECT_EQ(shown.row(), inTitleRow ? 0 : below.row()) << at.x() << "," << at.y();
-    }
-}
+    auto expectTitlesFacingTheirCells = [&] {
+        for (const QPoint at : {QPoint(5, 5), QPoint(5, area.height() / 2), QPoint(area.width() / 2, 5),
+                                QPoint(area.width() / 2, area.height() / 2)}) {
+            const QModelIndex shown = shownAt(grid, origin + at), below = grid.indexAt(at);
+            ASSERT_TRUE(shown.isValid()) << at.x() << "," << at.y();
+            const bool inTitleColumn = c.titleColumn && at.x() < grid.columnWidth(0);
+            const bool inTitleRow = c.titleRow && at.y() < grid.rowHeight(0);
+            EXPECT_EQ(shown.column(), inTitleColumn ? 0 : below.column()) << at.x() << "," << at.y();
+            EXPECT_EQ(shown.row(), inTitleRow ? 0 : below.row()) << at.x() << "," << at.y();
+        }
+    };
+    ASSERT_GT(grid.horizontalScrollBar()->value(), 0);
+    ASSERT_GT(grid.verticalScrollBar()->value(), 0);
+    expectTitlesFacingTheirCells();
 
-TEST_P(StringGridTest, CellReachedByTheKeyboardIsNotHiddenByTheTitles) {
-    const GridCase& c = GetParam();
-    StringGrid grid(Columns, Rows, c.titles, false);
-    fillAndScrollAway(grid);
+    const QPoint overTitles = origin + (c.titleColumn ? QPoint(5, 100) : QPoint(150, 5));
+    QWidget* const titles = grid.childAt(overTitles);
+    QScrollBar* const bar = c.titleColumn ? grid.verticalScrollBar() : grid.horizontalScrollBar();
+    const int before = bar->value();
+    const QPoint local = titles->mapFrom(&grid, overTitles);
+    QWheelEvent wheel(local, titles->mapToGlobal(local), QPoint(), c.titleColumn ? QPoint(0, 120) : QPoint(120, 0),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(titles, &wheel);
+    QApplication::processEvents();
+    EXPECT_LT(bar->value(), before);
+    expectTitlesFacingTheirCells();
+
     grid.setCurrentCell(1, 1);
     QApplication::processEvents();
     const QRect cell = grid.visualRect(grid.model()->index(1, 1));
     EXPECT_GE(cell.left(), c.titleColumn ? grid.columnWidth(0) : 0);
     EXPECT_GE(cell.top(), c.titleRow ? grid.rowHeight(0) : 0);
-}
-
-// Turned over the titles, the wheel scrolls the whole grid, whose titles then
-// still face their cells.
-TEST_P(StringGridTest, WheelOverTheTitlesScrollsTheGrid) {
-    const GridCase& c = GetParam();
-    StringGrid grid(Columns, Rows, c.titles, false);
-    fillAndScrollAway(grid);
-    const QPoint origin = grid.viewport()->geometry().topLeft();
-    const QPoint overTitles = origin + (c.titleColumn ? QPoint(5, 100) : QPoint(150, 5));
-    QWidget* const target = grid.childAt(overTitles);
-    ASSERT_NE(target, grid.viewport());
-    QScrollBar* const bar = c.titleColumn ? grid.verticalScrollBar() : grid.horizontalScrollBar();
-    const int before = bar->value();
-    const QPoint local = target->mapFrom(&grid, overTitles);
-    const QPoint towardsTheStart = c.titleColumn ? QPoint(0, 120) : QPoint(120, 0);
-    QWheelEvent wheel(local, target->mapToGlobal(local), QPoint(), towardsTheStart, Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(target, &wheel);
-    QApplication::processEvents();
-    EXPECT_LT(bar->value(), before);
-    const QPoint inner = overTitles - origin;
-    const QModelIndex shown = shownAt(grid, overTitles);
-    EXPECT_EQ(c.titleColumn ? shown.row() : shown.column(),
-              c.titleColumn ? grid.rowAt(inner.y()) : grid.columnAt(inner.x()));
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryKindOfTitles, StringGridTest,
