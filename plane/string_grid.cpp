@@ -4,9 +4,9 @@
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QScrollBar>
+#include <QToolTip>
 #include <QWheelEvent>
 #include <cstdlib>
-#include <QToolTip>
 
 namespace {
 
@@ -31,7 +31,7 @@ private:
 }  // namespace
 
 StringGrid::StringGrid(int columns, int rows, GridTitles titles, bool editable)
-    : QTableWidget(rows, columns), titles_(titles) {
+    : QTableWidget(rows, columns) {
     horizontalHeader()->hide();
     verticalHeader()->hide();
     setEditTriggers(editable ? AllEditTriggers : NoEditTriggers);

@@ -28,7 +28,6 @@ private:
     void copySectionSizes(QTableView& view) const;
     bool showsWhole(const QModelIndex& index) const;
 
-    const GridTitles titles_;
     QTableView* titleRow_ = nullptr;
     QTableView* titleColumn_ = nullptr;
     QTableView* titleCorner_ = nullptr;
