@@ -66,10 +66,15 @@ LeftSum arcLength(const std::string& formula, long double a, long double b, long
     const LeftSum undefined{0, false};
     const std::optional<std::string> derivative = derivativeOf(formula);
     if (!derivative) return undefined;
-    TExpress integrand;
+    TExpress curve, integrand;
+    curve.setExpression(formula);
     integrand.setExpression("sqrt(1+(" + *derivative + ")^2)");
-    if (integrand.SyntaxError()) return undefined;
-    return leftSum(a, b, step, [&](long double x) { return valueAt(integrand, x); });
+    if (curve.SyntaxError() || integrand.SyntaxError()) return undefined;
+    // Where the function itself is undefined there is no arc, whatever its
+    // derivative's text gives there (ln(x) derives to 1/x, defined for x < 0).
+    return leftSum(a, b, step, [&](long double x) {
+        return isDefined(valueAt(curve, x)) ? valueAt(integrand, x) : ErrorValue;
+    });
 }
 
 std::string integralText(const LeftSum& sum) { return sumText("S(a,b)=", sum); }

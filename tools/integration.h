@@ -45,7 +45,7 @@ LeftSum integralOf(const std::string& formula, long double a, long double b, lon
 LeftSum areaBetween(const std::string& first, const std::string& second, long double a,
                     long double b, long double step, const TermsSeen& seen = {});
 // Length of the arc, sqrt(1 + f'^2); undefined when the derivative cannot be
-// taken or does not compile (it names sgn, ch or sh).
+// taken or does not compile (it names sgn, ch or sh), or where f is undefined.
 LeftSum arcLength(const std::string& formula, long double a, long double b, long double step);
 
 // "S(a,b)=", "A(a,b)=" or "L(a,b)=" followed by the sum to 4 decimals, or by

@@ -82,7 +82,9 @@ INSTANTIATE_TEST_SUITE_P(
                       ArcCase{"Diagonal", "x", 0, 1, true, std::sqrt(2.0L)},
                       ArcCase{"AbsoluteValueDerivesToSgn", "abs(x)", 0, 1, false, 0},
                       ArcCase{"TangentCannotBeDerived", "tan(x)", 0, 1, false, 0},
-                      ArcCase{"SquareRootUndefinedAtZero", "sqrt(x)", 0, 1, false, 0}),
+                      ArcCase{"SquareRootUndefinedAtZero", "sqrt(x)", 0, 1, false, 0},
+                      ArcCase{"LogarithmWhereItDoesNotExist", "ln(x)", -2, -1, false, 0},
+                      ArcCase{"LogarithmWhereItExists", "ln(x)", 1, 2, true, 1.2218L}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ArcLengthText, IsRoundedToFourDecimals) {
