@@ -1,13 +1,17 @@
 // One complete composition of the plane graph (background, axes, grid, labels,
 // four curves, copy to the window picture) at each precision, against the cost
-// of only evaluating the same formulas at the same abscissas. Prints the ratios
-// of the medians and the share of the picture without curves.
+// of only evaluating the same formulas at the same abscissas, by the wall
+// clock: the curves are evaluated on another thread while the background and
+// the strokes are drawn, or on one thread for comparison. Prints the ratios of
+// the medians and the share of the picture without curves.
 
 #include <QGuiApplication>
 #include <QImage>
 #include <benchmark/benchmark.h>
 #include <cstdlib>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "bench/bench_summary.h"
@@ -45,26 +49,29 @@ GraphOptions optionsAt(int precision) {
     return options;
 }
 
-// The whole picture, with or without the curves.
-void compose(benchmark::State& state, bool withCurves) {
+// The whole picture as the graph window composes it, with or without the curves.
+void compose(benchmark::State& state, std::optional<FunctionCurves::Evaluating> curvesEvaluated) {
     setUpGraph();
     const GraphOptions options = optionsAt(int(state.range(0)));
     QImage back(GraphWidth, GraphHeight, QImage::Format_RGB32);
     QImage window(GraphWidth, GraphHeight, QImage::Format_RGB32);
     Canvas backCanvas(back), windowCanvas(window);
     for (auto _ : state) {
-        clearGraph(backCanvas);
         PlotFrame.deriveFrom(GraphWidth, GraphHeight);
+        std::optional<FunctionCurves> curves;
+        if (curvesEvaluated) curves.emplace(PlotFrame, options, *curvesEvaluated);
+        clearGraph(backCanvas);
         drawAxes(backCanvas, PlotFrame, options.thickness);
         drawGrid(backCanvas, PlotFrame, options.thickness);
         drawLabels(backCanvas, PlotFrame, options);
-        if (withCurves) benchmark::DoNotOptimize(drawFunctionCurves(backCanvas, PlotFrame, options));
+        if (curves) benchmark::DoNotOptimize(curves->draw(backCanvas));
         windowCanvas.draw(0, 0, back);
     }
 }
 
-void Trace(benchmark::State& state) { compose(state, true); }
-void Background(benchmark::State& state) { compose(state, false); }
+void Trace(benchmark::State& state) { compose(state, FunctionCurves::Evaluating::Apart); }
+void TraceOnOneThread(benchmark::State& state) { compose(state, FunctionCurves::Evaluating::Here); }
+void Background(benchmark::State& state) { compose(state, std::nullopt); }
 
 // The abscissas a trace evaluates, slot by slot.
 std::vector<std::vector<long double>> sampleAbscissas(int precision) {
@@ -101,18 +108,28 @@ void EvaluateOnly(benchmark::State& state) {
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QGuiApplication application(argc, argv);
-    benchmark::RegisterBenchmark("Trace", Trace)->DenseRange(1, 3)->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("Background", Background)->Arg(2)->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("EvaluateOnly", EvaluateOnly)
-        ->DenseRange(1, 3)
-        ->Unit(benchmark::kMillisecond);
+    using Run = void (*)(benchmark::State&);
+    const std::pair<const char*, Run> byPrecision[] = {
+        {"Trace", Trace}, {"TraceOnOneThread", TraceOnOneThread}, {"EvaluateOnly", EvaluateOnly}};
+    for (const auto& [name, run] : byPrecision)
+        benchmark::RegisterBenchmark(name, run)->DenseRange(1, 3)->Unit(benchmark::kMillisecond)->UseRealTime();
+    benchmark::RegisterBenchmark("Background", Background)
+        ->Arg(2)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
     MedianTimes times;
     if (!RunBenchmarks(argc, argv, times)) return 1;
     PrintRatioHeader();
-    for (const char* precision : {"1", "2", "3"})
+    const auto timed = [](const std::string& name, const char* precision) {
+        return name + "/" + precision + "/real_time";
+    };
+    for (const char* precision : {"1", "2", "3"}) {
         PrintRatio(times, std::string("trace / evaluation, precision ") + precision,
-                   std::string("Trace/") + precision, std::string("EvaluateOnly/") + precision);
-    PrintRatio(times, "picture without curves / evaluation, precision 2", "Background/2",
-               "EvaluateOnly/2");
+                   timed("Trace", precision), timed("EvaluateOnly", precision));
+        PrintRatio(times, "  on one thread", timed("TraceOnOneThread", precision),
+                   timed("EvaluateOnly", precision));
+    }
+    PrintRatio(times, "picture without curves / evaluation, precision 2", timed("Background", "2"),
+               timed("EvaluateOnly", "2"));
     return 0;
 }

@@ -5,7 +5,7 @@
 #include "expression/instruction_list.h"
 #include "expression/recogniser.h"
 
-bool MathError = false;
+thread_local bool MathError = false;
 
 namespace {
 

@@ -14,8 +14,9 @@ static_assert(std::numeric_limits<long double>::digits == 64,
 inline constexpr long double ErrorValue = 10000001.0L;
 
 // Set by a failed domain check during an evaluation (and by the derivative on
-// any error); cleared at the start of each evaluation.
-extern bool MathError;
+// any error); cleared at the start of each evaluation. Each thread has its
+// own: the plane graph evaluates its curves on another thread.
+extern thread_local bool MathError;
 
 class TExpress {
 public:

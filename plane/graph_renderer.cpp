@@ -1,9 +1,14 @@
 #include "plane/graph_renderer.h"
 
+#include <QThread>
+#include <QThreadPool>
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cmath>
+#include <deque>
 #include <limits>
+#include <memory>
 
 #include "expression/parsor.h"
 
@@ -146,7 +151,139 @@ private:
     std::vector<QPoint> polyline_;
 };
 
+// The chunks of samples from the thread that evaluates the curves to the one
+// that draws them. The ring holds a few hundred microseconds of evaluations,
+// so that the evaluation need not wait while the background is drawn. The
+// samples are copied in rather than evaluated in place: writing into lines
+// the other processor has just read stalls each evaluation.
+class SampleRing {
+public:
+    struct Chunk {
+        std::array<CurveSample, ChunkSize> samples;
+        std::size_t count = 0;
+        bool endsCurve = false;
+    };
+
+    // On the evaluating thread, once the drawing one has let go of the slot.
+    void push(const CurveSample* samples, std::size_t count, bool endsCurve) {
+        const unsigned written = written_.load(std::memory_order_relaxed);
+        while (written - read_.load(std::memory_order_acquire) == Slots) awaitChange(read_, written - Slots);
+        Chunk& chunk = ring_[written % Slots];
+        std::copy_n(samples, count, chunk.samples.begin());
+        chunk.count = count;
+        chunk.endsCurve = endsCurve;
+        written_.store(written + 1, std::memory_order_release);
+        written_.notify_one();
+    }
+
+    // On the drawing thread: the oldest chunk pushed, until pop() lets go of it.
+    const Chunk& front() {
+        const unsigned read = read_.load(std::memory_order_relaxed);
+        while (written_.load(std::memory_order_acquire) == read) awaitChange(written_, read);
+        return ring_[read % Slots];
+    }
+
+    void pop() {
+        read_.store(read_.load(std::memory_order_relaxed) + 1, std::memory_order_release);
+        read_.notify_one();
+    }
+
+private:
+    static constexpr unsigned Slots = 32;
+
+    // A chunk takes some microseconds to evaluate or to draw: the other side
+    // usually brings it within a short spin, much cheaper than a sleep and a
+    // wake-up for each chunk.
+    static void awaitChange(const std::atomic<unsigned>& counter, unsigned seen) {
+        for (int spin = 0; spin < 20000; ++spin) {
+            if (counter.load(std::memory_order_acquire) != seen) return;
+            __builtin_ia32_pause();
+        }
+        counter.wait(seen, std::memory_order_acquire);
+    }
+
+    std::array<Chunk, Slots> ring_;
+    alignas(64) std::atomic<unsigned> written_{0};
+    alignas(64) std::atomic<unsigned> read_{0};
+};
+
+// The samples of one curve, as the ring brings them.
+void strokeFromRing(SampleRing& ring, CurveStrokes& strokes) {
+    for (bool endsCurve = false; !endsCurve; ring.pop()) {
+        const SampleRing::Chunk& chunk = ring.front();
+        strokes.add(chunk.samples.data(), chunk.count);
+        endsCurve = chunk.endsCurve;
+    }
+}
+
 }  // namespace
+
+// A curve to draw: its compiled formula, where it is defined, its colour.
+struct FunctionCurves::Curve {
+    TExpress formula;
+    TDomain domain;
+    TColor colour = clBlack;
+};
+
+// What the evaluating thread shares with the drawing one; the last of the two
+// to let go of it frees it.
+struct FunctionCurves::Evaluation {
+    std::deque<Curve> curves;  // the compiled formulas stay where they are
+    SampleRing ring;
+};
+
+FunctionCurves::FunctionCurves(const TPlotFrame& frame, const GraphOptions& options, Evaluating where)
+    : frame_(frame), options_(options), evaluation_(std::make_shared<Evaluation>()) {
+    for (int slot = 0; slot <= 4; ++slot) {
+        const TCurveSlot& slotCurve = CurveSlot[slot];
+        if (slotCurve.formula.empty()) continue;
+        if (slot > 0 && options.hideCurves) continue;
+        Curve& curve = evaluation_->curves.emplace_back();
+        curve.formula.setExpression(slotCurve.formula);
+        curve.domain = slotCurve.domain;
+        curve.colour = slotCurve.colour;
+        if (curve.formula.SyntaxError()) {
+            failed_.push_back(slot);
+            evaluation_->curves.pop_back();
+        }
+    }
+    apart_ = where == Evaluating::Apart && QThread::idealThreadCount() > 1 && !evaluation_->curves.empty();
+    if (apart_) startEvaluating();
+}
+
+FunctionCurves::~FunctionCurves() {
+    // The evaluating thread must not wait forever on a ring nobody empties.
+    if (apart_ && !drawn_)
+        for (std::size_t ended = 0; ended < evaluation_->curves.size(); evaluation_->ring.pop())
+            ended += evaluation_->ring.front().endsCurve;
+}
+
+void FunctionCurves::startEvaluating() {
+    QThreadPool::globalInstance()->start([evaluation = evaluation_, frame = frame_, options = options_] {
+        SampleRing& ring = evaluation->ring;
+        for (Curve& curve : evaluation->curves) {
+            forEachSample(curve.formula, frame, curve.domain, options.precision, options.thickness,
+                          [&](const CurveSample* chunk, std::size_t count) { ring.push(chunk, count, false); });
+            ring.push(nullptr, 0, true);
+        }
+    });
+}
+
+std::vector<int> FunctionCurves::draw(Canvas& canvas) {
+    if (drawn_) return failed_;
+    drawn_ = true;
+    for (Curve& curve : evaluation_->curves) {
+        canvas.setPen(curve.colour, options_.thickness + 1);
+        CurveStrokes strokes(canvas, frame_);
+        if (apart_)
+            strokeFromRing(evaluation_->ring, strokes);
+        else
+            forEachSample(curve.formula, frame_, curve.domain, options_.precision, options_.thickness,
+                          [&](const CurveSample* chunk, std::size_t count) { strokes.add(chunk, count); });
+        strokes.finish();
+    }
+    return failed_;
+}
 
 void clearGraph(Canvas& canvas) { canvas.fill(clWhite); }
 
@@ -204,24 +341,7 @@ void strokeSamples(Canvas& canvas, const TPlotFrame& frame, const std::vector<Cu
 
 std::vector<int> drawFunctionCurves(Canvas& canvas, const TPlotFrame& frame,
                                     const GraphOptions& options) {
-    std::vector<int> failed;
-    TExpress expression;
-    for (int slot = 0; slot <= 4; ++slot) {
-        const TCurveSlot& curve = CurveSlot[slot];
-        if (curve.formula.empty()) continue;
-        if (slot > 0 && options.hideCurves) continue;
-        expression.setExpression(curve.formula);
-        if (expression.SyntaxError()) {
-            failed.push_back(slot);
-            continue;
-        }
-        canvas.setPen(curve.colour, options.thickness + 1);
-        CurveStrokes strokes(canvas, frame);
-        forEachSample(expression, frame, curve.domain, options.precision, options.thickness,
-                      [&](const CurveSample* chunk, std::size_t count) { strokes.add(chunk, count); });
-        strokes.finish();
-    }
-    return failed;
+    return FunctionCurves(frame, options).draw(canvas);
 }
 
 QString invalidFormulaMessage(int slot) {

@@ -7,6 +7,7 @@
 #include <QString>
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -74,9 +75,40 @@ std::vector<CurveSample> sampleFunction(TExpress& formula, const TPlotFrame& fra
 // a value leaves [ymin, ymax], as the function curves are stroked.
 void strokeSamples(Canvas& canvas, const TPlotFrame& frame, const std::vector<CurveSample>& samples);
 
-// Curves of slots 0..4 (slot 0 always, 1..4 unless hidden), each stroked as
-// its samples come. Returns the slots whose formula does not compile; the
-// others are still drawn.
+// The curves of slots 0..4 (slot 0 always, 1..4 unless hidden), evaluated
+// from the moment they are asked for, so that the background can be drawn
+// meanwhile. The frame and options are those of the picture they go on.
+class FunctionCurves {
+public:
+    // Apart: on another thread where there is a second processor, while this
+    // one draws. Here: on this thread, as they are drawn. The pixels are the same.
+    enum class Evaluating { Apart, Here };
+
+    FunctionCurves(const TPlotFrame& frame, const GraphOptions& options,
+                   Evaluating where = Evaluating::Apart);
+    ~FunctionCurves();
+    FunctionCurves(const FunctionCurves&) = delete;
+    FunctionCurves& operator=(const FunctionCurves&) = delete;
+
+    // Strokes each curve as its samples come, once. Returns the slots whose
+    // formula does not compile; the others are still drawn.
+    std::vector<int> draw(Canvas& canvas);
+
+private:
+    struct Curve;
+    struct Evaluation;
+
+    void startEvaluating();
+
+    TPlotFrame frame_;
+    GraphOptions options_;
+    std::shared_ptr<Evaluation> evaluation_;
+    std::vector<int> failed_;
+    bool apart_ = false;
+    bool drawn_ = false;
+};
+
+// The curves at once, on a background already drawn.
 std::vector<int> drawFunctionCurves(Canvas& canvas, const TPlotFrame& frame,
                                     const GraphOptions& options);
 

@@ -17,6 +17,7 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTimer>
+#include <optional>
 
 #include "expression/matutil.h"
 #include "model/animation_run.h"
@@ -194,7 +195,6 @@ void Tgrafzone::composeBackBuffer(const GraphOptions& options) {
     if (OffscreenBitmap.size() != QSize(width, height))
         OffscreenBitmap = QImage(width, height, QImage::Format_RGB32);
     clearGraph(offscreenCanvas_);
-    PlotFrame.deriveFrom(width, height);
     bool rewritten = false;
     if (!options.polar) {
         drawAxes(offscreenCanvas_, PlotFrame, options.thickness);
@@ -216,10 +216,14 @@ void Tgrafzone::trace() {
     Painting = true;
     QGuiApplication::setOverrideCursor(cursorFromNumber(BusyCursor));
     const GraphOptions options = currentOptions();
+    PlotFrame.deriveFrom(graphWidth(), graphHeight());
+    // The curves of functions of x are evaluated while the background is drawn.
+    std::optional<FunctionCurves> functionCurves;
+    if (GraphKind == GraphType::FunctionOfX) functionCurves.emplace(PlotFrame, options);
     composeBackBuffer(options);
     std::vector<int> invalidSlots;
     switch (GraphKind) {
-        case GraphType::FunctionOfX: invalidSlots = drawFunctionCurves(offscreenCanvas_, PlotFrame, options); break;
+        case GraphType::FunctionOfX: invalidSlots = functionCurves->draw(offscreenCanvas_); break;
         case GraphType::Animation: playRequestedAnimation(options); break;
         case GraphType::Cartesian: drawCartesianEquation(offscreenCanvas_, PlotFrame, options); break;
         case GraphType::Parametric: drawParametricCurve(offscreenCanvas_, PlotFrame, options); break;

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the benchmarks in Release and prints one table of every ratio: the
-# median time (CPU, or wall clock for the space view) of interleaved repetitions of a benchmark against its
+# median time (CPU, or wall clock for the trace and the space view) of interleaved repetitions of a benchmark against its
 # baseline measured in the same run, with the spread (coefficients of
 # variation of both, added in quadrature), then the largest difference of each
 # reference formula from its native code. The full output of each program is

@@ -1,4 +1,5 @@
 #include <QImage>
+#include <QThreadPool>
 #include <chrono>
 #include <cmath>
 #include <limits>
@@ -421,6 +422,49 @@ TEST_F(RendererTest, ThicknessWidensTheCurvePen) {
     const int thick = count(clBlue, 330, frame.row(2) - 10, 330, frame.row(2) + 10);
     EXPECT_EQ(thin, 4);  // pen E + 1
     EXPECT_EQ(thick, 7);
+}
+
+// --- curves evaluated on another thread ----------------------------------------
+
+void drawBackground(Canvas& canvas, const TPlotFrame& frame, const GraphOptions& options) {
+    clearGraph(canvas);
+    drawAxes(canvas, frame, options.thickness);
+    drawGrid(canvas, frame, options.thickness);
+}
+
+// Many chunks of samples (fine steps, a pole, a restricted domain, undefined
+// values), more than the evaluation may run ahead: evaluated on another thread
+// while the background is drawn, the curves have the pixels of curves
+// evaluated as they are drawn.
+TEST_F(RendererTest, CurvesEvaluatedApartHaveThePixelsOfCurvesEvaluatedHere) {
+    setSlot(0, "sin(10*x)");
+    setSlot(1, "x^3-2*x");
+    setSlot(2, "1/x");
+    setSlot(3, "ln(x)");
+    setSlot(4, "sqrt(4-x^2)");
+    CurveSlot[1].domain = TDomain{-1.5L, 3, true};
+    for (const int precision : {1, 2, 3}) {
+        options.precision = precision;
+        drawBackground(canvas, frame, options);
+        EXPECT_TRUE(FunctionCurves(frame, options, FunctionCurves::Evaluating::Here).draw(canvas).empty());
+        const QImage here = image.copy();
+        FunctionCurves apart(frame, options);
+        drawBackground(canvas, frame, options);
+        apart.draw(canvas);
+        EXPECT_EQ(image, here) << "precision " << precision;
+    }
+}
+
+// The background can fail before the curves are drawn: their evaluation must
+// still end rather than wait for ever on samples nobody takes.
+TEST_F(RendererTest, CurvesNeverDrawnLetTheirEvaluationEnd) {
+    setSlot(1, "sin(100*x)");  // only fine steps: many more samples than the ring holds
+    setSlot(2, "x^2");
+    options.precision = 3;
+    { FunctionCurves(frame, options); }
+    EXPECT_TRUE(QThreadPool::globalInstance()->waitForDone(10000));
+    drawFunctionCurves(canvas, frame, options);
+    EXPECT_EQ(canvas.pixel(frame.column(1), frame.row(1)), clLime);
 }
 
 }  // namespace
