@@ -9,6 +9,7 @@
 #include <deque>
 #include <limits>
 #include <memory>
+#include <optional>
 
 #include "expression/parsor.h"
 
@@ -151,94 +152,149 @@ private:
     std::vector<QPoint> polyline_;
 };
 
-// The chunks of samples from the thread that evaluates the curves to the one
-// that draws them. The ring holds a few hundred microseconds of evaluations,
-// so that the evaluation need not wait while the background is drawn. The
-// samples are copied in rather than evaluated in place: writing into lines
-// the other processor has just read stalls each evaluation.
-class SampleRing {
-public:
-    struct Chunk {
-        std::array<CurveSample, ChunkSize> samples;
-        std::size_t count = 0;
-        bool endsCurve = false;
-    };
+// A chunk of the samples of a curve, linked to the next one once that is
+// evaluated.
+struct SampleChunk {
+    std::array<CurveSample, ChunkSize> samples;
+    std::size_t count = 0;
+    bool endsCurve = false;
+    std::atomic<const SampleChunk*> next{nullptr};
+};
 
-    // On the evaluating thread, once the drawing one has let go of the slot.
-    void push(const CurveSample* samples, std::size_t count, bool endsCurve) {
-        const unsigned written = written_.load(std::memory_order_relaxed);
-        while (written - read_.load(std::memory_order_acquire) == Slots) awaitChange(read_, written - Slots);
-        Chunk& chunk = ring_[written % Slots];
+// The samples of one curve, published a chunk at a time by the thread that
+// evaluates it, for the thread that draws. The chunks are copied out of the
+// evaluation's own: evaluating in place, into lines the other processor has
+// just read, stalls each evaluation.
+class SampleChain {
+public:
+    // On the evaluating thread; counts each chunk in `published`.
+    void append(const CurveSample* samples, std::size_t count, bool endsCurve,
+                std::atomic<unsigned>& published) {
+        SampleChunk& chunk = *chunks_.emplace_back(std::make_unique<SampleChunk>());
         std::copy_n(samples, count, chunk.samples.begin());
         chunk.count = count;
         chunk.endsCurve = endsCurve;
-        written_.store(written + 1, std::memory_order_release);
-        written_.notify_one();
+        (last_ ? last_->next : first_).store(&chunk, std::memory_order_release);
+        last_ = &chunk;
+        published.fetch_add(1, std::memory_order_release);
+        published.notify_one();
     }
 
-    // On the drawing thread: the oldest chunk pushed, until pop() lets go of it.
-    const Chunk& front() {
-        const unsigned read = read_.load(std::memory_order_relaxed);
-        while (written_.load(std::memory_order_acquire) == read) awaitChange(written_, read);
-        return ring_[read % Slots];
-    }
-
-    void pop() {
-        read_.store(read_.load(std::memory_order_relaxed) + 1, std::memory_order_release);
-        read_.notify_one();
-    }
+    const std::atomic<const SampleChunk*>& first() const { return first_; }
 
 private:
-    static constexpr unsigned Slots = 32;
-
-    // A chunk takes some microseconds to evaluate or to draw: the other side
-    // usually brings it within a short spin, much cheaper than a sleep and a
-    // wake-up for each chunk.
-    static void awaitChange(const std::atomic<unsigned>& counter, unsigned seen) {
-        for (int spin = 0; spin < 20000; ++spin) {
-            if (counter.load(std::memory_order_acquire) != seen) return;
-            __builtin_ia32_pause();
-        }
-        counter.wait(seen, std::memory_order_acquire);
-    }
-
-    std::array<Chunk, Slots> ring_;
-    alignas(64) std::atomic<unsigned> written_{0};
-    alignas(64) std::atomic<unsigned> read_{0};
+    std::vector<std::unique_ptr<SampleChunk>> chunks_;  // the evaluating thread's alone
+    SampleChunk* last_ = nullptr;
+    std::atomic<const SampleChunk*> first_{nullptr};
 };
 
-// The samples of one curve, as the ring brings them.
-void strokeFromRing(SampleRing& ring, CurveStrokes& strokes) {
-    for (bool endsCurve = false; !endsCurve; ring.pop()) {
-        const SampleRing::Chunk& chunk = ring.front();
-        strokes.add(chunk.samples.data(), chunk.count);
-        endsCurve = chunk.endsCurve;
+// A chunk takes some microseconds to evaluate: it usually comes within a short
+// spin, much cheaper than a sleep and a wake-up for each chunk.
+void awaitChange(const std::atomic<unsigned>& counter, unsigned seen) {
+    for (int spin = 0; spin < 20000; ++spin) {
+        if (counter.load(std::memory_order_acquire) != seen) return;
+        __builtin_ia32_pause();
     }
+    counter.wait(seen, std::memory_order_acquire);
 }
 
 }  // namespace
 
-// A curve to draw: its compiled formula, where it is defined, its colour.
-struct FunctionCurves::Curve {
+// A curve to draw: its compiled formula, where it is defined, its colour, and
+// its samples once evaluated apart.
+struct FunctionCurve {
     TExpress formula;
     TDomain domain;
     TColor colour = clBlack;
+    SampleChain samples;
 };
 
-// What the evaluating thread shares with the drawing one; the last of the two
-// to let go of it frees it.
-struct FunctionCurves::Evaluation {
-    std::deque<Curve> curves;  // the compiled formulas stay where they are
-    SampleRing ring;
+// What the threads that evaluate share with the one that draws; the last to
+// let go of it frees it. Each thread takes the next curve nobody has taken.
+struct CurveEvaluation {
+    std::deque<FunctionCurve> curves;  // the compiled formulas stay where they are
+    std::atomic<std::size_t> nextToTake{0};
+    std::atomic<unsigned> publishedChunks{0};
 };
+
+namespace {
+
+// Evaluates the curves nobody has taken, one at a time, and calls between()
+// after each chunk.
+template <typename Between>
+void evaluateUntaken(CurveEvaluation& evaluation, const TPlotFrame& frame, const GraphOptions& options,
+                     Between between) {
+    for (std::size_t index; (index = evaluation.nextToTake.fetch_add(1)) < evaluation.curves.size();) {
+        FunctionCurve& curve = evaluation.curves[index];
+        forEachSample(curve.formula, frame, curve.domain, options.precision, options.thickness,
+                      [&](const CurveSample* chunk, std::size_t count) {
+                          curve.samples.append(chunk, count, false, evaluation.publishedChunks);
+                          between();
+                      });
+        curve.samples.append(nullptr, 0, true, evaluation.publishedChunks);
+    }
+}
+
+// Strokes the curves in their order, each chunk once it is published.
+class ChainStroker {
+public:
+    ChainStroker(Canvas& canvas, const TPlotFrame& frame, const GraphOptions& options,
+                 CurveEvaluation& evaluation)
+        : canvas_(canvas), frame_(frame), options_(options), evaluation_(evaluation) {
+        startCurve();
+    }
+
+    // What is published, without waiting; false once every curve is stroked.
+    bool strokePublished() {
+        while (curve_ < evaluation_.curves.size()) {
+            const SampleChunk* chunk = link_->load(std::memory_order_acquire);
+            if (!chunk) return true;
+            strokes_->add(chunk->samples.data(), chunk->count);
+            link_ = &chunk->next;
+            if (chunk->endsCurve) {
+                strokes_->finish();
+                ++curve_;
+                startCurve();
+            }
+        }
+        return false;
+    }
+
+    void strokeAll() {
+        for (;;) {
+            const unsigned seen = evaluation_.publishedChunks.load(std::memory_order_acquire);
+            if (!strokePublished()) return;
+            awaitChange(evaluation_.publishedChunks, seen);
+        }
+    }
+
+private:
+    void startCurve() {
+        if (curve_ == evaluation_.curves.size()) return;
+        const FunctionCurve& curve = evaluation_.curves[curve_];
+        canvas_.setPen(curve.colour, options_.thickness + 1);
+        strokes_.emplace(canvas_, frame_);
+        link_ = &curve.samples.first();
+    }
+
+    Canvas& canvas_;
+    const TPlotFrame& frame_;
+    const GraphOptions& options_;
+    CurveEvaluation& evaluation_;
+    std::size_t curve_ = 0;
+    const std::atomic<const SampleChunk*>* link_ = nullptr;
+    std::optional<CurveStrokes> strokes_;
+};
+
+}  // namespace
 
 FunctionCurves::FunctionCurves(const TPlotFrame& frame, const GraphOptions& options, Evaluating where)
-    : frame_(frame), options_(options), evaluation_(std::make_shared<Evaluation>()) {
+    : frame_(frame), options_(options), evaluation_(std::make_shared<CurveEvaluation>()) {
     for (int slot = 0; slot <= 4; ++slot) {
         const TCurveSlot& slotCurve = CurveSlot[slot];
         if (slotCurve.formula.empty()) continue;
         if (slot > 0 && options.hideCurves) continue;
-        Curve& curve = evaluation_->curves.emplace_back();
+        FunctionCurve& curve = evaluation_->curves.emplace_back();
         curve.formula.setExpression(slotCurve.formula);
         curve.domain = slotCurve.domain;
         curve.colour = slotCurve.colour;
@@ -252,34 +308,32 @@ FunctionCurves::FunctionCurves(const TPlotFrame& frame, const GraphOptions& opti
 }
 
 FunctionCurves::~FunctionCurves() {
-    // The evaluating thread must not wait forever on a ring nobody empties.
-    if (apart_ && !drawn_)
-        for (std::size_t ended = 0; ended < evaluation_->curves.size(); evaluation_->ring.pop())
-            ended += evaluation_->ring.front().endsCurve;
+    // Curves never drawn: the other thread ends with the curve it is on.
+    evaluation_->nextToTake.store(evaluation_->curves.size());
 }
 
 void FunctionCurves::startEvaluating() {
     QThreadPool::globalInstance()->start([evaluation = evaluation_, frame = frame_, options = options_] {
-        SampleRing& ring = evaluation->ring;
-        for (Curve& curve : evaluation->curves) {
-            forEachSample(curve.formula, frame, curve.domain, options.precision, options.thickness,
-                          [&](const CurveSample* chunk, std::size_t count) { ring.push(chunk, count, false); });
-            ring.push(nullptr, 0, true);
-        }
+        evaluateUntaken(*evaluation, frame, options, [] {});
     });
 }
 
 std::vector<int> FunctionCurves::draw(Canvas& canvas) {
     if (drawn_) return failed_;
     drawn_ = true;
-    for (Curve& curve : evaluation_->curves) {
+    if (apart_) {
+        // This thread takes its share of the curves, and strokes what the
+        // other thread has published between its own chunks.
+        ChainStroker stroker(canvas, frame_, options_, *evaluation_);
+        evaluateUntaken(*evaluation_, frame_, options_, [&] { stroker.strokePublished(); });
+        stroker.strokeAll();
+        return failed_;
+    }
+    for (FunctionCurve& curve : evaluation_->curves) {
         canvas.setPen(curve.colour, options_.thickness + 1);
         CurveStrokes strokes(canvas, frame_);
-        if (apart_)
-            strokeFromRing(evaluation_->ring, strokes);
-        else
-            forEachSample(curve.formula, frame_, curve.domain, options_.precision, options_.thickness,
-                          [&](const CurveSample* chunk, std::size_t count) { strokes.add(chunk, count); });
+        forEachSample(curve.formula, frame_, curve.domain, options_.precision, options_.thickness,
+                      [&](const CurveSample* chunk, std::size_t count) { strokes.add(chunk, count); });
         strokes.finish();
     }
     return failed_;

@@ -75,13 +75,16 @@ std::vector<CurveSample> sampleFunction(TExpress& formula, const TPlotFrame& fra
 // a value leaves [ymin, ymax], as the function curves are stroked.
 void strokeSamples(Canvas& canvas, const TPlotFrame& frame, const std::vector<CurveSample>& samples);
 
+struct CurveEvaluation;
+
 // The curves of slots 0..4 (slot 0 always, 1..4 unless hidden), evaluated
 // from the moment they are asked for, so that the background can be drawn
 // meanwhile. The frame and options are those of the picture they go on.
 class FunctionCurves {
 public:
-    // Apart: on another thread where there is a second processor, while this
-    // one draws. Here: on this thread, as they are drawn. The pixels are the same.
+    // Apart: where there is a second processor, another thread starts on the
+    // curves at once, and this one takes its share once it draws them. Here:
+    // on this thread, as they are drawn. The pixels are the same.
     enum class Evaluating { Apart, Here };
 
     FunctionCurves(const TPlotFrame& frame, const GraphOptions& options,
@@ -95,14 +98,11 @@ public:
     std::vector<int> draw(Canvas& canvas);
 
 private:
-    struct Curve;
-    struct Evaluation;
-
     void startEvaluating();
 
     TPlotFrame frame_;
     GraphOptions options_;
-    std::shared_ptr<Evaluation> evaluation_;
+    std::shared_ptr<CurveEvaluation> evaluation_;
     std::vector<int> failed_;
     bool apart_ = false;
     bool drawn_ = false;

@@ -456,9 +456,9 @@ TEST_F(RendererTest, CurvesEvaluatedApartHaveThePixelsOfCurvesEvaluatedHere) {
 }
 
 // The background can fail before the curves are drawn: their evaluation must
-// still end rather than wait for ever on samples nobody takes.
+// still end, though nobody takes its samples, and leave the thread free.
 TEST_F(RendererTest, CurvesNeverDrawnLetTheirEvaluationEnd) {
-    setSlot(1, "sin(100*x)");  // only fine steps: many more samples than the ring holds
+    setSlot(1, "sin(100*x)");  // only fine steps: many chunks of samples
     setSlot(2, "x^2");
     options.precision = 3;
     { FunctionCurves(frame, options); }
