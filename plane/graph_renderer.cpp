@@ -319,8 +319,6 @@ void FunctionCurves::startEvaluating() {
 }
 
 std::vector<int> FunctionCurves::draw(Canvas& canvas) {
-    if (drawn_) return failed_;
-    drawn_ = true;
     if (apart_) {
         // This thread takes its share of the curves, and strokes what the
         // other thread has published between its own chunks.

@@ -93,8 +93,8 @@ public:
     FunctionCurves(const FunctionCurves&) = delete;
     FunctionCurves& operator=(const FunctionCurves&) = delete;
 
-    // Strokes each curve as its samples come, once. Returns the slots whose
-    // formula does not compile; the others are still drawn.
+    // Strokes each curve as its samples come. Returns the slots whose formula
+    // does not compile; the others are still drawn.
     std::vector<int> draw(Canvas& canvas);
 
 private:
@@ -105,7 +105,6 @@ private:
     std::shared_ptr<CurveEvaluation> evaluation_;
     std::vector<int> failed_;
     bool apart_ = false;
-    bool drawn_ = false;
 };
 
 // The curves at once, on a background already drawn.
