@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdint>
+#include <mutex>
 #include <numbers>
 #include <random>
 #include <utility>
@@ -112,13 +113,29 @@ long double RaiseToInteger(long double u, const Instruction& in) {
     return product;
 }
 
-std::mt19937_64& Generator() {
-    static std::mt19937_64 generator;
+// One generator for every thread: the plane graph evaluates its curves on two
+// at once, and a draw must not see another one half done.
+struct SharedGenerator {
+    std::mutex mutex;
+    std::mt19937_64 engine;
+};
+
+SharedGenerator& TheGenerator() {
+    static SharedGenerator generator;
     return generator;
 }
 
+template <typename Use>
+auto WithGenerator(Use use) {
+    SharedGenerator& generator = TheGenerator();
+    const std::lock_guard lock(generator.mutex);
+    return use(generator.engine);
+}
+
 // Uniform in [0, 1): 64 random bits fit the extended mantissa exactly.
-long double UniformDraw() { return static_cast<long double>(Generator()()) * 0x1p-64L; }
+long double UniformDraw() {
+    return static_cast<long double>(WithGenerator([](std::mt19937_64& engine) { return engine(); })) * 0x1p-64L;
+}
 
 // Rounded to an integer (ties to even) and taken modulo 65536; a value with no
 // integer (infinity, NaN) counts as 0.
@@ -132,8 +149,9 @@ std::uint32_t Modulo65536(long double u) {
 
 long double DrawHit(long double u, long double v) {
     const std::uint32_t count = Modulo65536(u);
-    const std::uint32_t draw =
-        count == 0 ? 0 : std::uniform_int_distribution<std::uint32_t>(0, count - 1)(Generator());
+    const std::uint32_t draw = count == 0 ? 0 : WithGenerator([count](std::mt19937_64& engine) {
+        return std::uniform_int_distribution<std::uint32_t>(0, count - 1)(engine);
+    });
     return draw == Modulo65536(v) ? 1 : 0;
 }
 
@@ -420,6 +438,6 @@ bool InstructionList::drawsRandomNumbers() const {
 }
 
 void ReseedRandomGenerator() {
-    Generator().seed(
-        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
+    const auto seed = static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+    WithGenerator([seed](std::mt19937_64& engine) { engine.seed(seed); });
 }
