@@ -1,5 +1,6 @@
 #include <QImage>
 #include <QThreadPool>
+#include <array>
 #include <chrono>
 #include <cmath>
 #include <limits>
@@ -432,16 +433,18 @@ void drawBackground(Canvas& canvas, const TPlotFrame& frame, const GraphOptions&
     drawGrid(canvas, frame, options.thickness);
 }
 
-// Many chunks of samples (fine steps, a pole, a restricted domain, undefined
-// values), more than the evaluation may run ahead: evaluated on another thread
-// while the background is drawn, the curves have the pixels of curves
-// evaluated as they are drawn.
-TEST_F(RendererTest, CurvesEvaluatedApartHaveThePixelsOfCurvesEvaluatedHere) {
-    setSlot(0, "sin(10*x)");
-    setSlot(1, "x^3-2*x");
-    setSlot(2, "1/x");
-    setSlot(3, "ln(x)");
-    setSlot(4, "sqrt(4-x^2)");
+struct CurveSet {
+    const char* name;
+    std::array<const char*, 5> formulas;  // slots 0..4, empty where none
+};
+
+class EvaluatedApart : public RendererTest, public ::testing::WithParamInterface<CurveSet> {};
+
+// Evaluated on two threads while the background is drawn, the curves have the
+// pixels of curves evaluated as they are drawn, whichever thread takes which
+// curve and however their chunks of samples interleave.
+TEST_P(EvaluatedApart, CurvesHaveThePixelsOfCurvesEvaluatedHere) {
+    for (int slot = 0; slot <= 4; ++slot) setSlot(slot, GetParam().formulas[slot]);
     CurveSlot[1].domain = TDomain{-1.5L, 3, true};
     for (const int precision : {1, 2, 3}) {
         options.precision = precision;
@@ -454,6 +457,17 @@ TEST_F(RendererTest, CurvesEvaluatedApartHaveThePixelsOfCurvesEvaluatedHere) {
         EXPECT_EQ(image, here) << "precision " << precision;
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Curves, EvaluatedApart,
+    ::testing::Values(
+        // Fine steps, a pole, a restricted domain, undefined values.
+        CurveSet{"Mixed", {"sin(10*x)", "x^3-2*x", "1/x", "ln(x)", "sqrt(4-x^2)"}},
+        // The drawing thread takes the cheap curves while the other is still on
+        // the first, and strokes them only after it.
+        CurveSet{"SlowFirst", {"sin(100*x)*exp(cos(x))", "x", "-x", "2", "-2"}},
+        CurveSet{"OneCurve", {"", "x^2-2", "", "", ""}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // The background can fail before the curves are drawn: their evaluation must
 // still end, though nobody takes its samples, and leave the thread free.
