@@ -327,6 +327,8 @@ std::vector<int> FunctionCurves::draw(Canvas& canvas) {
         stroker.strokeAll();
         return failed_;
     }
+    // Alone, this thread strokes each chunk as it comes, without keeping the
+    // samples: the chains cost a copy and an allocation for each chunk.
     for (FunctionCurve& curve : evaluation_->curves) {
         canvas.setPen(curve.colour, options_.thickness + 1);
         CurveStrokes strokes(canvas, frame_);
